@@ -1,0 +1,9 @@
+#include "schema.h"
+
+namespace Schema {
+
+QList<TableDef> serviceTables() {
+    return {};
+}
+
+} // namespace Schema
