@@ -1,5 +1,13 @@
 #include "lineamount.h"
 
+LevelPrices LevelPrices::of(const QVariantMap& product) {
+    LevelPrices p;
+    const char* fields[] = {"PRO_SPRICE", "PRO_SP2", "PRO_SP3", "PRO_SP4", "PRO_SP5"};
+    for (int i = 0; i < 5; ++i)
+        p.price[i] = Money::fromDouble(product.value(QString::fromLatin1(fields[i])).toDouble());
+    return p;
+}
+
 std::optional<Money> QuantityBreakPrice(const LevelPrices& prices, double quantity,
                                         const PriceLevels& levels) {
     for (int level = 4; level >= 0; --level)

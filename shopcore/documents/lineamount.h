@@ -2,6 +2,7 @@
 
 #include "shopcore/foundation/money.h"
 
+#include <QVariantMap>
 #include <array>
 #include <optional>
 
@@ -13,6 +14,9 @@ struct PriceLevels {
 // A product's selling prices by level: PRO_SPRICE, PRO_SP2 .. PRO_SP5.
 struct LevelPrices {
     std::array<Money, 5> price{};
+
+    // From a product record keyed by upper-case field names.
+    static LevelPrices of(const QVariantMap& product);
 };
 
 // The unit price proposed for quantity q on a sale: the price of the highest level whose

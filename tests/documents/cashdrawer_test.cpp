@@ -19,9 +19,8 @@ TEST(CashDrawer, EachPlaceReadsTheSettingItsOwnWay) {
         std::optional<int> window, entry, till;
     };
     const Case cases[] = {
-        {"0", {}, {}, {}},       {"1", 1, 1, 1},          {"2", 2, 2, 2},
-        {"3", {}, 1, 1},         {"", {}, {}, 1},         {"x", {}, {}, 1},
-        {"-1", {}, {}, 1},
+        {"0", {}, {}, {}}, {"1", 1, 1, 1},   {"2", 2, 2, 2},    {"3", {}, 1, 1},
+        {"", {}, {}, 1},   {"x", {}, {}, 1}, {"-1", {}, {}, 1},
     };
     for (const Case& c : cases) {
         const QString s = QString::fromLatin1(c.setting);
@@ -82,9 +81,9 @@ TEST(CashDrawer, TheTillHoldsThePortAndSendsOneBytePerKick) {
 }
 
 TEST(CashDrawer, AMissingPortIsNamedWithItsCause) {
-    const auto error = OpenDrawerOnce(DrawerPlace::DrawerWindow, QStringLiteral("2"),
-                                      aliasWith(QStringLiteral("/dev/null"),
-                                                QStringLiteral("/nonexistent/ttyS9")));
+    const auto error = OpenDrawerOnce(
+        DrawerPlace::DrawerWindow, QStringLiteral("2"),
+        aliasWith(QStringLiteral("/dev/null"), QStringLiteral("/nonexistent/ttyS9")));
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->contains(QStringLiteral("COM2"))) << error->toStdString();
     EXPECT_TRUE(error->contains(QStringLiteral("/nonexistent/ttyS9")));

@@ -10,15 +10,14 @@
 
 PtyPair::PtyPair() {
     static int serial = 0;
-    const QString stem = QStringLiteral("drawer%1x%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+    const QString stem =
+        QStringLiteral("drawer%1x%2").arg(QCoreApplication::applicationPid()).arg(++serial);
     m_drawer = m_dir.filePath(stem + QStringLiteral("a"));
     m_shop = m_dir.filePath(stem + QStringLiteral("b"));
-    m_socat.start(QStringLiteral("socat"),
-                  {QStringLiteral("pty,raw,echo=0,link=") + m_drawer,
-                   QStringLiteral("pty,raw,echo=0,link=") + m_shop});
+    m_socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + m_drawer,
+                                            QStringLiteral("pty,raw,echo=0,link=") + m_shop});
     QDeadlineTimer deadline(5000);
-    while (!deadline.hasExpired() &&
-           !(QFileInfo::exists(m_drawer) && QFileInfo::exists(m_shop)))
+    while (!deadline.hasExpired() && !(QFileInfo::exists(m_drawer) && QFileInfo::exists(m_shop)))
         QThread::msleep(20);
     if (!QFileInfo::exists(m_shop))
         return;
