@@ -16,7 +16,7 @@ namespace {
 
 const QString Program = QStringLiteral("tekvo-admin");
 
-QList<CommandSpec> commands() {
+QList<CommandDef> commands() {
     return {
         {QStringLiteral("init"),
          0,

@@ -8,11 +8,11 @@ bool isHelp(const QString& a) {
 
 } // namespace
 
-CommandLineParser::CommandLineParser(QString program, QList<CommandSpec> commands)
+CommandLineParser::CommandLineParser(QString program, QList<CommandDef> commands)
     : m_program(std::move(program)), m_commands(std::move(commands)) {}
 
-const CommandSpec* CommandLineParser::command(const QString& name) const {
-    for (const CommandSpec& c : m_commands)
+const CommandDef* CommandLineParser::command(const QString& name) const {
+    for (const CommandDef& c : m_commands)
         if (c.name == name)
             return &c;
     return nullptr;
@@ -37,10 +37,10 @@ std::optional<CommandLine> CommandLineParser::parse(const QStringList& arguments
                             .arg(line.command, m_program));
         return line;
     }
-    const CommandSpec* spec = command(first);
-    if (!spec)
+    const CommandDef* def = command(first);
+    if (!def)
         return fail(QStringLiteral("unknown command \"%1\" (see %2 --help)").arg(first, m_program));
-    line.command = spec->name;
+    line.command = def->name;
 
     bool optionsEnded = false;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -58,7 +58,7 @@ std::optional<CommandLine> CommandLineParser::parse(const QStringList& arguments
             continue;
         }
         if (!a.startsWith(QLatin1String("--")))
-            return fail(QStringLiteral("%1: unknown option %2").arg(spec->name, a));
+            return fail(QStringLiteral("%1: unknown option %2").arg(def->name, a));
         QString name = a.mid(2);
         QString value;
         const int equals = name.indexOf(QLatin1Char('='));
@@ -67,27 +67,27 @@ std::optional<CommandLine> CommandLineParser::parse(const QStringList& arguments
             value = name.mid(equals + 1);
             name = name.left(equals);
         }
-        if (!spec->options.contains(name))
-            return fail(QStringLiteral("%1: unknown option --%2").arg(spec->name, name));
+        if (!def->options.contains(name))
+            return fail(QStringLiteral("%1: unknown option --%2").arg(def->name, name));
         if (!inline_) {
             if (i + 1 >= arguments.size())
-                return fail(QStringLiteral("%1: option --%2 needs a value").arg(spec->name, name));
+                return fail(QStringLiteral("%1: option --%2 needs a value").arg(def->name, name));
             value = arguments[++i];
         }
         if (line.options.contains(name))
-            return fail(QStringLiteral("%1: option --%2 given twice").arg(spec->name, name));
+            return fail(QStringLiteral("%1: option --%2 given twice").arg(def->name, name));
         line.options.insert(name, value);
     }
     if (line.help)
         return line;
     const QString usageHint =
         QStringLiteral("(usage: %1 %2 %3)")
-            .arg(m_program, spec->name,
-                 spec->usage.split(QLatin1Char('\n')).join(QStringLiteral(" | ")));
-    if (line.arguments.size() < spec->minArguments)
-        return fail(QStringLiteral("%1: too few arguments %2").arg(spec->name, usageHint));
-    if (line.arguments.size() > spec->maxArguments)
-        return fail(QStringLiteral("%1: too many arguments %2").arg(spec->name, usageHint));
+            .arg(m_program, def->name,
+                 def->usage.split(QLatin1Char('\n')).join(QStringLiteral(" | ")));
+    if (line.arguments.size() < def->minArguments)
+        return fail(QStringLiteral("%1: too few arguments %2").arg(def->name, usageHint));
+    if (line.arguments.size() > def->maxArguments)
+        return fail(QStringLiteral("%1: too many arguments %2").arg(def->name, usageHint));
     return line;
 }
 
@@ -95,7 +95,7 @@ QString CommandLineParser::usage(const QString& only) const {
     QStringList lines;
     if (only.isEmpty())
         lines << QStringLiteral("Usage: %1 COMMAND [ARGUMENTS]").arg(m_program);
-    for (const CommandSpec& c : m_commands) {
+    for (const CommandDef& c : m_commands) {
         if (!only.isEmpty() && c.name != only)
             continue;
         for (const QString& form : c.usage.split(QLatin1Char('\n')))

@@ -8,7 +8,7 @@
 
 // A command of a console tool: how many plain arguments it takes and which "--name value"
 // options it knows. A new option is one more name in `options`.
-struct CommandSpec {
+struct CommandDef {
     QString name;
     int minArguments = 0;
     int maxArguments = 0;
@@ -32,19 +32,19 @@ struct CommandLine {
 
 // Splits the arguments of a tool into its command, the command's arguments and its options
 // ("--name value", "--name=value"; "--" ends the options), and checks them against the
-// command's spec.
+// command's definition.
 class CommandLineParser {
 public:
-    CommandLineParser(QString program, QList<CommandSpec> commands);
+    CommandLineParser(QString program, QList<CommandDef> commands);
 
     // The command line, or nullopt with a one-line reason in *error.
     std::optional<CommandLine> parse(const QStringList& arguments, QString* error) const;
     // Every command's usage lines and summary; or those of one command.
     QString usage(const QString& command = {}) const;
-    const CommandSpec* command(const QString& name) const;
+    const CommandDef* command(const QString& name) const;
     const QString& program() const { return m_program; }
 
 private:
     QString m_program;
-    QList<CommandSpec> m_commands;
+    QList<CommandDef> m_commands;
 };
