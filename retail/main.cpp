@@ -5,6 +5,7 @@
 #include "shopcore/foundation/installer.h"
 #include "shopcore/foundation/programstate.h"
 #include "shopcore/foundation/storeerror.h"
+#include "shopcore/ui/firstuserdialog.h"
 #include "shopcore/ui/messageboxprompter.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
         prompter.information(e.message());
         return 1;
     }
+    // Nobody could ever log in to a database without users: ask for the first one.
+    FirstUserDialog::askIfNeeded(alias, prompter);
     TMAIN window(alias, prompter, state);
     window.showMaximized();
     return app.exec();
