@@ -19,6 +19,11 @@ int main(int argc, char** argv) {
     state.edition = QStringLiteral(TEKVO_EDITION);
     MessageBoxPrompter prompter;
 
+    // A damaged alias file must not quietly send this station to the embedded store.
+    if (const auto problem = Alias::fileProblem()) {
+        prompter.information(*problem);
+        return 1;
+    }
     const AliasEntry alias = Alias::resolve();
     try {
         Installer::ensureEmbeddedDefault(alias);
