@@ -70,6 +70,10 @@ enum class BandKind {
 struct BandPrinting;
 
 struct ReportBand {
+    ReportBand() = default;
+    ReportBand(BandKind kind, const QString& name, double height)
+        : kind(kind), name(name), height(height) {}
+
     BandKind kind = BandKind::Detail;
     QString name;
     double height = 0; // mm

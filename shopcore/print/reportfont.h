@@ -23,3 +23,7 @@ struct ReportFont {
     QFont toQFont() const;
     bool operator==(const ReportFont&) const = default;
 };
+
+// The printed width of a text in that font, in millimetres (for layouts that let a band grow
+// when a text needs a second row).
+double textWidthMm(const QString& text, const ReportFont& font);
