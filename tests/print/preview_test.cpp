@@ -223,7 +223,7 @@ TEST(ProductListWindowScreen, SortByNameAndReport) {
                          {"PRO_TOTAL", 3.0}},
                         "test");
     ScriptedPrompter prompter;
-    ProductListWindow window(t.db(), prompter);
+    ProductListWindow window(t.alias(), prompter);
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral(" รายชื่อสินค้า"));
     auto* byName = window.findChild<QRadioButton*>(QStringLiteral("byName"));

@@ -2,13 +2,17 @@
 
 #include "printentrypoints.h"
 
+#include "shopcore/foundation/connection.h"
+#include "shopcore/foundation/prompter.h"
+#include "shopcore/foundation/storeerror.h"
+
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-ProductListWindow::ProductListWindow(const QSqlDatabase& db, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_db(db), m_prompter(prompter) {
+ProductListWindow::ProductListWindow(const AliasEntry& alias, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), m_alias(alias), m_prompter(prompter) {
     setWindowTitle(QStringLiteral(" รายชื่อสินค้า"));
     auto* sort = new QGroupBox(QStringLiteral("จัดเรียงลำดับโดย"), this);
     m_byCode = new QRadioButton(QStringLiteral("รหัสสินค้า"), sort);
@@ -32,5 +36,10 @@ ProductListOrder ProductListWindow::order() const {
 }
 
 void ProductListWindow::report() {
-    previewProductList(this, m_prompter, m_db, order());
+    try {
+        const Connection connection(m_alias, QStringLiteral("product_list"));
+        previewProductList(this, m_prompter, connection.db(), order());
+    } catch (const StoreError& e) { // the store cannot be reached
+        m_prompter.information(e.message());
+    }
 }

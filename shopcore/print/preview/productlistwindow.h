@@ -1,8 +1,8 @@
 #pragma once
 
+#include "shopcore/foundation/alias.h"
 #include "shopcore/print/printdocumentstore.h"
 
-#include <QSqlDatabase>
 #include <QWidget>
 
 class Prompter;
@@ -10,16 +10,16 @@ class QPushButton;
 class QRadioButton;
 
 // " รายชื่อสินค้า": the printed product list, sorted by code or by name, previewed by
-// "รายงาน". The prompter must outlive the window.
+// "รายงาน". It opens its connection for each report. The prompter must outlive the window.
 class ProductListWindow : public QWidget {
 public:
-    ProductListWindow(const QSqlDatabase& db, Prompter& prompter, QWidget* parent = nullptr);
+    ProductListWindow(const AliasEntry& alias, Prompter& prompter, QWidget* parent = nullptr);
 
     ProductListOrder order() const;
     void report();
 
 private:
-    QSqlDatabase m_db;
+    AliasEntry m_alias;
     Prompter& m_prompter;
     QRadioButton* m_byCode = nullptr;
     QRadioButton* m_byName = nullptr;
