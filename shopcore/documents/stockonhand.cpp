@@ -22,18 +22,22 @@ QHash<QString, double> grouped(const QSqlDatabase& db, const QString& sql) {
 } // namespace
 
 double StockOnHand(const QSqlDatabase& db, const QString& code, RepairLines repairs) {
-    double onHand = sumOf(db, QStringLiteral("SELECT coalesce(sum(pro_total), 0) FROM product "
-                                            "WHERE pro_no = :CODE"),
-                         code);
-    onHand += sumOf(db, QStringLiteral("SELECT coalesce(sum(pro_qty), 0) FROM order1 "
-                                       "WHERE pro_no = :CODE AND stk_post = 2"),
+    double onHand = sumOf(db,
+                          QStringLiteral("SELECT coalesce(sum(pro_total), 0) FROM product "
+                                         "WHERE pro_no = :CODE"),
+                          code);
+    onHand += sumOf(db,
+                    QStringLiteral("SELECT coalesce(sum(pro_qty), 0) FROM order1 "
+                                   "WHERE pro_no = :CODE AND stk_post = 2"),
                     code);
-    onHand -= sumOf(db, QStringLiteral("SELECT coalesce(sum(pro_qty), 0) FROM invoice1 "
-                                       "WHERE pro_no = :CODE AND stk_post = 1"),
+    onHand -= sumOf(db,
+                    QStringLiteral("SELECT coalesce(sum(pro_qty), 0) FROM invoice1 "
+                                   "WHERE pro_no = :CODE AND stk_post = 1"),
                     code);
     if (repairs == RepairLines::Counted)
-        onHand -= sumOf(db, QStringLiteral("SELECT coalesce(sum(qty), 0) FROM service1 "
-                                           "WHERE spr_no = :CODE AND stk_post = 1"),
+        onHand -= sumOf(db,
+                        QStringLiteral("SELECT coalesce(sum(qty), 0) FROM service1 "
+                                       "WHERE spr_no = :CODE AND stk_post = 1"),
                         code);
     return onHand;
 }
@@ -50,7 +54,7 @@ OpenMovements OpenMovements::read(const QSqlDatabase& db) {
 }
 
 double OpenMovements::onHand(const QString& code, double storedBalance,
-                            RepairLines repairLines) const {
+                             RepairLines repairLines) const {
     double total = storedBalance + purchases.value(code) - sales.value(code);
     if (repairLines == RepairLines::Counted)
         total -= repairs.value(code);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shopcore/documents/cashdrawerflow.h"
+
+#include <QWidget>
+#include <memory>
+
+class QPushButton;
+
+// The small window "เปิดลิ้นชัก" with its one button.
+class CashDrawerWindow : public QWidget {
+public:
+    CashDrawerWindow(std::unique_ptr<CashDrawerFlow> flow, QWidget* parent = nullptr);
+    ~CashDrawerWindow() override;
+
+    QPushButton* openButton() const { return m_open; }
+
+private:
+    std::unique_ptr<CashDrawerFlow> m_flow;
+    QPushButton* m_open;
+};
+
+// "เปิดลิ้นชักเก็บเงิน": opens the drawer window. settingsTable is Kelmsys in the retail and
+// rental programs, Sevrsys in the repair program. The window frees itself when closed; the
+// prompter must outlive it. nullptr, after the engine's message, when the store is unreachable.
+CashDrawerWindow* openCashDrawer(QWidget* parent, const AliasEntry& alias, Prompter& prompter,
+                                 const QString& settingsTable = QStringLiteral("Kelmsys"));
