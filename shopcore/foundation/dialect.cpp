@@ -34,21 +34,37 @@ QString Dialect::columnType(const Field& f) const {
 }
 
 QString Dialect::createTable(const TableDef& t) const {
+    // An auto-increment field numbers itself on both engines. SQLite does that only for its
+    // INTEGER PRIMARY KEY, so there the field is the primary key and a unique key of other
+    // fields becomes a UNIQUE constraint; PostgreSQL numbers an identity column anywhere.
+    const Field* autoField = nullptr;
+    for (const Field& f : t.fields)
+        if (f.type == FieldType::AutoInc && !autoField)
+            autoField = &f;
+    const bool keyIsAuto =
+        autoField && (t.uniqueKey.isEmpty() ||
+                      (t.uniqueKey.size() == 1 &&
+                       t.uniqueKey[0].compare(autoField->name, Qt::CaseInsensitive) == 0));
     QStringList cols;
-    const bool autoKey = t.uniqueKey.size() == 1 && t.field(t.uniqueKey[0]) &&
-                         t.field(t.uniqueKey[0])->type == FieldType::AutoInc;
     for (const Field& f : t.fields) {
         QString col = quote(f.name) + QLatin1Char(' ') + columnType(f);
-        if (autoKey && f.name.compare(t.uniqueKey[0], Qt::CaseInsensitive) == 0)
-            col += isPostgres() ? QStringLiteral(" PRIMARY KEY")
-                                : QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+        if (&f == autoField) {
+            if (!isPostgres())
+                col += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+            else if (keyIsAuto)
+                col += QStringLiteral(" PRIMARY KEY");
+            else
+                col += QStringLiteral(" UNIQUE");
+        }
         cols << col;
     }
-    if (!t.uniqueKey.isEmpty() && !autoKey) {
+    if (!t.uniqueKey.isEmpty() && !keyIsAuto) {
         QStringList key;
         for (const QString& k : t.uniqueKey)
             key << quote(k);
-        cols << QStringLiteral("PRIMARY KEY (%1)").arg(key.join(QStringLiteral(", ")));
+        const QString constraint = autoField && !isPostgres() ? QStringLiteral("UNIQUE (%1)")
+                                                              : QStringLiteral("PRIMARY KEY (%1)");
+        cols << constraint.arg(key.join(QStringLiteral(", ")));
     }
     return QStringLiteral("CREATE TABLE %1 (%2)")
         .arg(quote(t.name), cols.join(QStringLiteral(", ")));

@@ -27,6 +27,7 @@ const QList<TableDef>& tables() {
     static const QList<TableDef> all = [] {
         QList<TableDef> t = sharedTables();
         t += documentTables();
+        t += billingTables();
         t += rentalTables();
         t += serviceTables();
         return t;

@@ -7,6 +7,12 @@
 
 // The tables of the database, declared once: fields with type and width, the unique key,
 // the secondary indexes and the records a new installation starts with.
+//
+// No table or field name here is a reserved word of PostgreSQL or SQLite, so hand-written SQL
+// writes every one of them unquoted (POSITION, TYPE, SUM and SERVICE are keywords or function
+// names that both engines accept as names). A name added later that is reserved (USER, ORDER,
+// GROUP, TABLE, LIMIT, DESC, LEFT, ...) must go through Dialect::quote in hand-written SQL;
+// the schema tests run every name unquoted on both engines and fail on such a name.
 enum class FieldType { Text, Float, SmallInt, Integer, AutoInc, Date, Time, Graphic, Logical };
 
 struct Field {
@@ -49,6 +55,14 @@ const TableDef* table(const QString& name); // case-insensitive; nullptr if unkn
 // The table families, each declared in its own file.
 QList<TableDef> sharedTables();
 QList<TableDef> documentTables();
+QList<TableDef> billingTables();
 QList<TableDef> rentalTables();
 QList<TableDef> serviceTables();
+
+// Layouts that more than one table has: the rental items and purchases repeat them.
+QList<Field> productFields();
+QList<Field> documentHeaderFields();
+QList<Field> documentLineFields();
+// A header table and its line table with their keys and indexes.
+QList<TableDef> documentPair(const QString& header, const QString& lines);
 } // namespace Schema

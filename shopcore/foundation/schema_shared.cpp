@@ -32,6 +32,16 @@ QVariantMap shopRecord() {
 
 namespace Schema {
 
+QList<Field> productFields() {
+    return {text("PRO_NO", 15),   text("PRO_NAME", 50),  text("ATTRIB", 20),
+            text("PRO_GROUP", 5), real("PRO_BPRICE"),    real("PRO_SPRICE"),
+            text("F_VAT", 1),     text("WARN_TERM", 10), real("PRO_TOTAL"),
+            text("PRO_UNIT", 10), text("PRO_PACK", 15),  real("PRO_RORDER"),
+            text("LAST_BUY", 10), text("LAST_SALE", 10), text("INVEN_NO", 2),
+            text("INV_NO", 11),   text("FP", 1),         real("PRO_SP2"),
+            real("PRO_SP3"),      real("PRO_SP4"),       real("PRO_SP5")};
+}
+
 // Fields that hold a password hash are wider than what users may type (16 characters).
 constexpr int PasswordHashWidth = 128;
 
@@ -39,12 +49,7 @@ QList<TableDef> sharedTables() {
     QList<TableDef> t;
 
     t << TableDef{QStringLiteral("Product"),
-                  {text("PRO_NO", 15), text("PRO_NAME", 50), text("ATTRIB", 20),
-                   text("PRO_GROUP", 5), real("PRO_BPRICE"), real("PRO_SPRICE"), text("F_VAT", 1),
-                   text("WARN_TERM", 10), real("PRO_TOTAL"), text("PRO_UNIT", 10),
-                   text("PRO_PACK", 15), real("PRO_RORDER"), text("LAST_BUY", 10),
-                   text("LAST_SALE", 10), text("INVEN_NO", 2), text("INV_NO", 11), text("FP", 1),
-                   real("PRO_SP2"), real("PRO_SP3"), real("PRO_SP4"), real("PRO_SP5")},
+                  productFields(),
                   {QStringLiteral("PRO_NO")},
                   {{QStringLiteral("PRO_NAME")}},
                   {}};
