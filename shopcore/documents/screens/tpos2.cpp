@@ -30,7 +30,7 @@ bool isEnter(const QKeyEvent* key) {
 }
 
 void selectRow(QTableView* view, int row) {
-    if (row >= 0 && row < view->model()->rowCount())
+    if (view->model() && row >= 0 && row < view->model()->rowCount())
         view->setCurrentIndex(view->model()->index(row, 0));
 }
 
@@ -296,7 +296,6 @@ void Tpos2::connectFields() {
     connect(m_cashDiscount, &QLineEdit::textEdited, s, &PosSale::setCashDiscountText);
     connect(m_cashDiscount, &QLineEdit::returnPressed, s, &PosSale::enterCashDiscount);
 
-    m_searchGrid->setModel(s->productSearch());
     connect(m_searchByCode, &QRadioButton::clicked, s,
             [s] { s->searchBy(PosProductSearch::By::Code); });
     connect(m_searchByName, &QRadioButton::clicked, s,
@@ -323,6 +322,7 @@ void Tpos2::showEvent(QShowEvent* event) {
         return;
     m_activated = true;
     if (m_sale->activate()) {
+        m_searchGrid->setModel(m_sale->productSearch());
         const QSignalBlocker block(m_salesperson);
         m_salesperson->addItems(m_sale->salespersonNames());
     }
