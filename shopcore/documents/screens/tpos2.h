@@ -19,6 +19,7 @@ class QTableView;
 // discount, the payment, the customer list and the product search. Its behaviour is PosSale's;
 // this window shows it and passes the keys on.
 class Tpos2 : public QWidget {
+    Q_OBJECT
 public:
     Tpos2(std::unique_ptr<PosSale> sale, const LocalFiles& files = LocalFiles::standard(),
           QWidget* parent = nullptr);
