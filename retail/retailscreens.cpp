@@ -2,8 +2,22 @@
 
 #include "shopcore/documents/screens/tpos2.h"
 #include "shopcore/foundation/programstate.h"
+#include "shopcore/registers/pricelevelswindow.h"
+#include "shopcore/registers/shopsettingswindow.h"
+#include "shopcore/ui/userswindow.h"
+
+namespace {
+
+template <class Window> WindowRegistry<RetailScreen>::Factory factory() {
+    return [](const WindowContext& context) -> QWidget* { return new Window(context); };
+}
+
+} // namespace
 
 void registerRetailScreens(WindowRegistry<RetailScreen>& registry) {
+    registry.add(RetailScreen::Users, factory<UsersWindow>());
+    registry.add(RetailScreen::ShopSettings, factory<ShopSettingsWindow>());
+    registry.add(RetailScreen::PriceLevels, factory<PriceLevelsWindow>());
     // The till of the kind the menu entry set; the main window keeps it to one instance.
     registry.add(RetailScreen::PosSale, [](const WindowContext& context) -> QWidget* {
         auto sale = std::make_unique<PosSale>(context.alias, context.state->documentKind,
