@@ -22,6 +22,8 @@ std::optional<QString> NextDocumentNumber(const QSqlDatabase& db, int kind,
 
 // The till rule: the last number kept in a field of the single record of Que, plus one, once
 // the header table holds a document of the series; the new number is written back to Que.
+// A queue field still empty while the series has documents (begun on the document-entry
+// screen) continues from the highest stored number.
 // On PostgreSQL the queue record is locked (FOR UPDATE) until the transaction ends; on SQLite
 // the caller's transaction takes the write lock at BEGIN.
 struct QueueSeries {

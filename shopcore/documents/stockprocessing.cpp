@@ -3,6 +3,7 @@
 
 #include "shopcore/foundation/connection.h"
 #include "shopcore/foundation/prompter.h"
+#include "shopcore/foundation/sql.h"
 #include "shopcore/foundation/storeerror.h"
 
 StockProcessingForm StockProcessingForm::retail() {
@@ -31,6 +32,10 @@ bool StockProcessing::open() {
     try {
         m_connection = std::make_unique<Connection>(m_alias, QStringLiteral("process_stock"));
         m_exclusive = std::make_unique<ExclusiveUse>(m_connection->db());
+        // A million changed lines stay in memory until the commit instead of spilling.
+        if (!m_connection->dialect().isPostgres())
+            runSql(m_connection->db(), QStringLiteral("PRAGMA cache_size = -262144"),
+                   "StockProcessing::open");
     } catch (const StoreError& e) {
         m_exclusive.reset();
         m_connection.reset();
