@@ -78,8 +78,11 @@ void RegisterScreen::build() {
         QWidget* entry = EntryFactory::create(e, m_workflow->maxLength(e.field), this);
         m_entries.insert(e.field, entry);
         QLineEdit* line = EntryFactory::lineOf(entry);
-        m_fieldOf.insert(line, e.field);
-        line->installEventFilter(this);
+        // A list's keys reach the list itself, its own entry only sees them forwarded.
+        for (QWidget* watched : {entry, static_cast<QWidget*>(line)}) {
+            m_fieldOf.insert(watched, e.field);
+            watched->installEventFilter(this);
+        }
         const QString field = e.field;
         connect(line, &QLineEdit::textEdited, this, [this, field] {
             m_workflow->setText(field, EntryFactory::text(m_entries[field]));
