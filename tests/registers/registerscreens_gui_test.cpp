@@ -131,6 +131,16 @@ TEST_F(RegisterWindow, NonNumericPriceKeepsTheCursorUntilCorrected) {
     click("cancelButton");
 }
 
+TEST_F(RegisterWindow, ALongerStoredCodeIsShownWhole) {
+    product(t, "885000000001234", "รหัสยาวจากที่อื่น");
+    open(productRegister());
+    EXPECT_EQ(shown("PRO_NO"), "885000000001234");
+    click("addButton");
+    typeHere("12345678901234");
+    EXPECT_EQ(shown("PRO_NO"), "1234567890123");
+    click("cancelButton");
+}
+
 TEST_F(RegisterWindow, DeleteIsAnsweredThroughTheQuestion) {
     product(t, "A1", "ปากกา");
     product(t, "A2", "ดินสอ");
