@@ -1,7 +1,9 @@
 #include "retail/mainwindow.h"
+#include "retail/mainwindowworkflow.h"
 
 #include "shopcore/foundation/alias.h"
 #include "shopcore/foundation/installer.h"
+#include "shopcore/foundation/programstate.h"
 #include "shopcore/foundation/storeerror.h"
 #include "shopcore/ui/messageboxprompter.h"
 
@@ -9,17 +11,21 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Mervand 3.0"));
-    app.setApplicationDisplayName(QStringLiteral("Mervand 3.0"));
+    app.setApplicationName(MainWindowWorkflow::programTitle());
+    app.setApplicationDisplayName(MainWindowWorkflow::programTitle());
+
+    ProgramState state;
+    state.edition = QStringLiteral(TEKVO_EDITION);
+    MessageBoxPrompter prompter;
 
     const AliasEntry alias = Alias::resolve();
     try {
         Installer::ensureEmbeddedDefault(alias);
     } catch (const StoreError& e) {
-        MessageBoxPrompter().information(e.message());
+        prompter.information(e.message());
         return 1;
     }
-    TMAIN window(alias);
+    TMAIN window(alias, prompter, state);
     window.showMaximized();
     return app.exec();
 }

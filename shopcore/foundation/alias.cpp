@@ -31,6 +31,20 @@ QString defaultFolder() {
     return QDir::homePath() + QStringLiteral("/.local/share/tekvo/") + DefaultName;
 }
 
+std::optional<QString> fileProblem() {
+    const QFileInfo file(filePath());
+    if (!file.exists())
+        return std::nullopt;
+    const QString problem = QStringLiteral("แฟ้มกำหนดฐานข้อมูล %1 เสียหายหรืออ่านไม่ได้ กรุณาตรวจสอบ")
+                                .arg(file.absoluteFilePath());
+    if (!file.isFile() || !file.isReadable())
+        return problem;
+    QSettings ini(file.absoluteFilePath(), QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError)
+        return problem;
+    return std::nullopt;
+}
+
 std::optional<AliasEntry> read(const QString& name) {
     if (!QFileInfo::exists(filePath()))
         return std::nullopt;

@@ -16,11 +16,51 @@ const QString VersionTable = QStringLiteral("tekvo_schema");
 namespace Installer {
 
 bool isInstalled(const QSqlDatabase& db) {
-    const QStringList existing = db.tables();
-    for (const QString& t : existing)
-        if (t.compare(VersionTable, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    // Asked of the engine in the store's own schema: PostgreSQL's table list also names the
+    // tables of other schemas of the database.
+    const QString sql =
+        Dialect::of(db).isPostgres()
+            ? QStringLiteral("SELECT to_regclass(:T) IS NOT NULL")
+            : QStringLiteral("SELECT COUNT(*) > 0 FROM sqlite_master WHERE type = 'table' "
+                             "AND name = :T");
+    return scalar(db, sql, {{QStringLiteral("T"), VersionTable}}, "Installer::isInstalled")
+        .toBool();
+}
+
+const QList<UpgradeStep>& upgradeSteps() {
+    // Version 1 is the layout as first declared; a later layout adds its step here and raises
+    // Schema::Version. A step changes tables with plain DDL and rewrites data as needed.
+    static const QList<UpgradeStep> steps;
+    return steps;
+}
+
+int version(const QSqlDatabase& db) {
+    if (!isInstalled(db))
+        return 0;
+    return scalar(db, QStringLiteral("SELECT MAX(version) FROM %1").arg(VersionTable), {},
+                  "Installer::version")
+        .toInt();
+}
+
+int upgrade(const QSqlDatabase& db, const QList<UpgradeStep>& steps) {
+    const int target = int(steps.size()) + 1;
+    int current = version(db);
+    if (current == 0)
+        throw StoreError(StoreError::Kind::Refused, QStringLiteral("Installer::upgrade"),
+                         QStringLiteral("ฐานข้อมูลนี้ยังไม่มีแฟ้มข้อมูล"));
+    if (current > target)
+        throw StoreError(StoreError::Kind::Refused, QStringLiteral("Installer::upgrade"),
+                         QStringLiteral("ฐานข้อมูลนี้เป็นรุ่น %1 ใหม่กว่าโปรแกรมนี้ (รุ่น %2)")
+                             .arg(current)
+                             .arg(target));
+    for (; current < target; ++current) {
+        Transaction tx(db, Transaction::Lock::WriteLockNow);
+        steps[current - 1](db);
+        runSql(db, QStringLiteral("UPDATE %1 SET version = :v").arg(VersionTable),
+               {{QStringLiteral("v"), current + 1}}, "Installer::upgrade");
+        tx.commit();
+    }
+    return current;
 }
 
 void install(const QSqlDatabase& db) {
@@ -53,6 +93,8 @@ void ensureEmbeddedDefault(const AliasEntry& alias) {
     Connection c = Connection::forInstall(alias);
     if (!isInstalled(c.db()))
         install(c.db());
+    else
+        upgrade(c.db());
 }
 
 QList<QPair<QString, qint64>> tableCounts(const QSqlDatabase& db) {

@@ -6,14 +6,16 @@
 #include "shopcore/foundation/transaction.h"
 #include "testdatabase.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 qint64 count(const TestDatabase& t, const QString& table) {
-    return scalar(t.db(), QStringLiteral("SELECT COUNT(*) FROM ") + table, {}, "test")
-        .toLongLong();
+    return scalar(t.db(), QStringLiteral("SELECT COUNT(*) FROM ") + table, {}, "test").toLongLong();
 }
 
 TEST(DataStore, InstallWritesEveryTableAndTheSingleRecords) {
@@ -42,8 +44,7 @@ TEST(DataStore, TextWiderThanItsFieldIsRefusedAndNothingWritten) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("PRO_NO")));
     }
     EXPECT_EQ(count(t, QStringLiteral("Product")), 1);
-    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT pro_name FROM product"), {}, "test")
-                  .toString(),
+    EXPECT_EQ(scalar(t.db(), QStringLiteral("SELECT pro_name FROM product"), {}, "test").toString(),
               thai13);
 }
 
@@ -87,6 +88,30 @@ TEST(DataStore, UnreachableStoreFailsWithTheEnginesMessageAndCreatesNothing) {
     gone.folder = QStringLiteral("/nonexistent/tekvo");
     EXPECT_THROW(Connection(gone, QStringLiteral("x")), StoreError);
     EXPECT_FALSE(QFileInfo::exists(gone.folder));
+}
+
+} // namespace
+
+namespace {
+
+TEST(AliasFile, ACorruptOrUnreadableFileIsNamedInTheMessage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("aliases.ini"));
+    const QByteArray saved = qgetenv("TEKVO_ALIASES");
+    qputenv("TEKVO_ALIASES", path.toUtf8());
+    EXPECT_FALSE(Alias::fileProblem()); // absent: the embedded default is used
+
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[tekvo30\ndriver=sqlite\n\x01\x02=\xff\n");
+    f.close();
+    ASSERT_TRUE(Alias::fileProblem());
+    EXPECT_TRUE(Alias::fileProblem()->contains(path));
+
+    QDir().mkpath(path + QStringLiteral(".d"));
+    qputenv("TEKVO_ALIASES", (path + QStringLiteral(".d")).toUtf8()); // a folder, not a file
+    EXPECT_TRUE(Alias::fileProblem());
+    qputenv("TEKVO_ALIASES", saved);
 }
 
 } // namespace

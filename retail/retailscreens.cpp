@@ -1,0 +1,5 @@
+#include "retailscreens.h"
+
+void registerRetailScreens(WindowRegistry<RetailScreen>& registry) {
+    (void)registry;
+}

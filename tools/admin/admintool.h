@@ -1,0 +1,36 @@
+#pragma once
+
+#include "commandline.h"
+
+#include <QTextStream>
+
+struct AliasEntry;
+
+// tekvo-admin: installs the tables into the store an alias names, shows and sets alias
+// entries, lists the tables with their record counts and brings older stores up to the
+// current layout. Results go to `out`; a failure is one line on `err` and a non-zero status.
+class AdminTool {
+public:
+    enum Status { Ok = 0, Failed = 1, BadArguments = 2 };
+
+    AdminTool(QTextStream& out, QTextStream& err);
+
+    // Runs one command line (without the program name); returns the exit status.
+    int run(const QStringList& arguments);
+    const CommandLineParser& parser() const { return m_parser; }
+
+private:
+    int init(const CommandLine& line);
+    int alias(const CommandLine& line);
+    int check(const CommandLine& line);
+    int upgrade(const CommandLine& line);
+
+    int showAlias(const QString& name);
+    int setAlias(const CommandLine& line);
+    int error(const QString& message, Status status = Failed);
+    bool validAliasName(const QString& name);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+    CommandLineParser m_parser;
+};
