@@ -43,11 +43,18 @@ QString text(QWidget* entry) {
     return line->inputMask().isEmpty() ? line->text() : line->displayText();
 }
 
-void setText(QWidget* entry, const QString& text) {
+void setText(QWidget* entry, const QString& text, int maxLength) {
+    QLineEdit* line = lineOf(entry);
+    if (!line)
+        return;
+    // A stored text longer than what may be typed (written by another program) is shown
+    // whole, never cut: cutting a code would change the record's key on the next save.
+    if (maxLength > 0 && line->inputMask().isEmpty())
+        line->setMaxLength(qMax(maxLength, int(text.size())));
     if (auto* box = qobject_cast<QComboBox*>(entry)) {
         box->setCurrentIndex(box->findText(text));
         box->setEditText(text);
-    } else if (QLineEdit* line = lineOf(entry)) {
+    } else {
         line->setText(text);
     }
 }

@@ -14,7 +14,8 @@ QWidget* create(const RegisterEntry& entry, int maxLength, QWidget* parent);
 // The line entry inside (the list's own entry for a list).
 QLineEdit* lineOf(QWidget* entry);
 QString text(QWidget* entry);
-void setText(QWidget* entry, const QString& text);
+// maxLength: what may be typed (0: no limit).
+void setText(QWidget* entry, const QString& text, int maxLength = 0);
 // Entries show the record while browsing and take typing only while editing.
 void setEditable(QWidget* entry, bool editable);
 

@@ -78,8 +78,11 @@ void RegisterScreen::build() {
         QWidget* entry = EntryFactory::create(e, m_workflow->maxLength(e.field), this);
         m_entries.insert(e.field, entry);
         QLineEdit* line = EntryFactory::lineOf(entry);
-        m_fieldOf.insert(line, e.field);
-        line->installEventFilter(this);
+        // A list's keys reach the list itself, its own entry only sees them forwarded.
+        for (QWidget* watched : {entry, static_cast<QWidget*>(line)}) {
+            m_fieldOf.insert(watched, e.field);
+            watched->installEventFilter(this);
+        }
         const QString field = e.field;
         connect(line, &QLineEdit::textEdited, this, [this, field] {
             m_workflow->setText(field, EntryFactory::text(m_entries[field]));
@@ -172,7 +175,8 @@ void RegisterScreen::build() {
 
 void RegisterScreen::showRecord() {
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it)
-        EntryFactory::setText(it.value(), m_workflow->text(it.key()));
+        EntryFactory::setText(it.value(), m_workflow->text(it.key()),
+                              m_workflow->maxLength(it.key()));
     for (const RegisterEntry& e : m_workflow->config().entries) {
         const QString beside = m_workflow->besideText(e.field);
         m_beside.value(e.field)->setText(beside.isEmpty() ? e.hint : beside);
@@ -183,7 +187,7 @@ void RegisterScreen::showRecord() {
 
 void RegisterScreen::showText(const QString& field) {
     if (QWidget* entry = m_entries.value(field))
-        EntryFactory::setText(entry, m_workflow->text(field));
+        EntryFactory::setText(entry, m_workflow->text(field), m_workflow->maxLength(field));
     for (const RegisterEntry& e : m_workflow->config().entries)
         if (e.echoOf == field || e.field == field) {
             const QString beside = m_workflow->besideText(e.field);

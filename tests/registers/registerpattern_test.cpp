@@ -298,3 +298,20 @@ INSTANTIATE_TEST_SUITE_P(Registers, RegisterNumbers, ::testing::Values(Cases[0],
                          caseName);
 
 } // namespace
+
+namespace {
+
+TEST(RegisterPatternFailures, SavingARecordDeletedAtAnotherStationKeepsTheTypedData) {
+    RegisterFixture f;
+    put(f.t, QStringLiteral("Sale"), {{"SALE_NO", "S01"}, {"SALE_NAME", "สมชาย"}});
+    f.open(salespersonRegister());
+    f.w->edit();
+    f.type(QStringLiteral("SALE_NAME"), QStringLiteral("สมชาย ใจดี"));
+    Records::remove(f.t.db(), QStringLiteral("Sale"), {{"SALE_NO", "S01"}}, "test");
+    EXPECT_FALSE(f.w->save());
+    EXPECT_EQ(f.prompter.last(), "ไม่พบข้อมูลนี้แล้ว อาจถูกลบโดย User อื่น ");
+    EXPECT_EQ(f.w->mode(), RegisterWorkflow::Mode::Editing);
+    EXPECT_EQ(f.w->text(QStringLiteral("SALE_NAME")), "สมชาย ใจดี");
+}
+
+} // namespace
