@@ -51,9 +51,7 @@ public:
         : m_doc(request.document), m_style(style), m_m(style.halfPage ? Half : Full),
           m_variant(request.variant), m_kind(m_doc.kind()), m_titles(titles()),
           m_suppress(m_doc.shop.preprintedPaper() || m_titles.documentSet),
-          m_totals(DocumentParts::totals(m_doc, style.family == Family::Pos
-                                                    ? DocumentParts::DiscountRule::CashDiscount
-                                                    : DocumentParts::DiscountRule::PartyPercent)) {}
+          m_totals(totals()) {}
 
     Report build() {
         Report r;
@@ -82,6 +80,19 @@ private:
         // Purchases have a single print button: the variant does not change their title.
         return DocumentParts::entryTitles(m_kind, m_kind >= 3 ? PrintVariant::DeliveryOrInvoice
                                                               : m_variant);
+    }
+
+    DocumentParts::Totals totals() const {
+        auto t = DocumentParts::totals(m_doc, m_style.family == Family::Pos
+                                                  ? DocumentParts::DiscountRule::CashDiscount
+                                                  : DocumentParts::DiscountRule::PartyPercent);
+        // Purchase orders and quotations print no tax line, so their total carries none.
+        if (m_style.family == Family::PurchaseOrder || m_style.family == Family::Quotation) {
+            t.taxed = false;
+            t.tax = Money();
+            t.total = t.afterDiscount;
+        }
+        return t;
     }
 
     bool supplierParty() const {
@@ -393,7 +404,8 @@ private:
 
     void totalsBlock(QList<ReportElement>& e, double row) const {
         const bool half = m_style.halfPage;
-        const bool tax = DocumentParts::printsTax(m_kind) &&
+        // A tax that went into the total is always shown.
+        const bool tax = (DocumentParts::printsTax(m_kind) || m_totals.taxed) &&
                          m_style.family != Family::PurchaseOrder &&
                          m_style.family != Family::Quotation;
         const double capWidth = half ? 22 : 34;

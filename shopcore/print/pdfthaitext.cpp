@@ -191,12 +191,29 @@ QByteArray deflate(const QByteArray& data) {
     return qCompress(data, 9).mid(4); // without Qt's length prefix: a plain zlib stream
 }
 
-// Wraps nikhahit + sara aa glyph pairs of a page's content in sara am spans.
-QByteArray markSaraAm(const QByteArray& content,
-                      const QHash<QByteArray, QHash<QString, ushort>>& fonts) {
+// The characters of a run of glyphs in their typed order: shaping draws sara am as nikhahit,
+// any tone mark, sara aa (typed, the tone mark comes first and sara am is one character), and
+// may draw a tone mark before the vowel below it, which canonical ordering puts back.
+QString typedOrder(QString text) {
+    static const QRegularExpression saraAm(QStringLiteral("\u0E4D([\u0E48-\u0E4B]*)\u0E32"));
+    text.replace(saraAm, QStringLiteral("\\1\u0E33"));
+    return text.normalized(QString::NormalizationForm_C);
+}
+
+QByteArray utf16Hex(const QString& text) {
+    QByteArray out = "FEFF";
+    for (QChar c : text)
+        out += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+    return out;
+}
+
+// Gives every text object of a page's content an /ActualText span with the characters its
+// glyphs stand for, so that readers copy the text as typed rather than guessing from the
+// positions of the marks.
+QByteArray markActualText(const QByteArray& content,
+                          const QHash<QByteArray, QHash<QString, ushort>>& fonts) {
     static const QRegularExpression font(QStringLiteral("/(\\w+) [-0-9.]+ Tf"));
-    static const QRegularExpression pair(
-        QStringLiteral("<([0-9A-F]{4})> Tj(\\s+(?:[-0-9.]+ [-0-9.]+ Td )?)<([0-9A-F]{4})> Tj"));
+    static const QRegularExpression shown(QStringLiteral("<([0-9A-Fa-f]+)> Tj"));
     const QString text = QString::fromLatin1(content);
     QString out;
     qsizetype done = 0;
@@ -206,22 +223,26 @@ QByteArray markSaraAm(const QByteArray& content,
         if (blockEnd < 0)
             break;
         out += text.mid(done, block - done);
-        QString body = text.mid(block, blockEnd - block);
+        const QString body = text.mid(block + 3, blockEnd - block - 3);
         const auto f = font.match(body);
         const auto glyphs = fonts.value(f.hasMatch() ? f.captured(1).toLatin1() : QByteArray());
-        QString marked;
-        qsizetype at = 0;
-        for (auto m = pair.globalMatch(body); m.hasNext();) {
-            const auto p = m.next();
-            if (glyphs.value(p.captured(1)) != 0x0E4D || glyphs.value(p.captured(3)) != 0x0E32)
-                continue;
-            marked += body.mid(at, p.capturedStart() - at);
-            marked += QStringLiteral("/Span <</ActualText <FEFF0E33>>> BDC ") + p.captured(0) +
-                      QStringLiteral(" EMC");
-            at = p.capturedEnd();
+        QString typed;
+        bool known = !glyphs.isEmpty();
+        for (auto m = shown.globalMatch(body); known && m.hasNext();) {
+            const QString hex = m.next().captured(1).toUpper();
+            for (qsizetype i = 0; known && i + 4 <= hex.size(); i += 4) {
+                const ushort u = glyphs.value(hex.mid(i, 4));
+                known = u != 0;
+                typed += QChar(u);
+            }
         }
-        marked += body.mid(at);
-        out += marked;
+        out += QStringLiteral("BT\n");
+        if (known && !typed.isEmpty())
+            out += QStringLiteral("/Span <</ActualText <%1>>> BDC\n")
+                       .arg(QString::fromLatin1(utf16Hex(typedOrder(typed)))) +
+                   body + QStringLiteral("EMC\n");
+        else
+            out += body;
         done = blockEnd;
     }
     out += text.mid(done);
@@ -276,7 +297,7 @@ QByteArray fixThaiTextOfPdf(const QByteArray& original) {
         const QByteArray content = inflate(streamOf(o.bytes, &begin, &end));
         if (!content.contains("BT\n"))
             continue;
-        const QByteArray marked = markSaraAm(content, fonts);
+        const QByteArray marked = markActualText(content, fonts);
         if (marked == content)
             continue;
         const QByteArray packed = deflate(marked);

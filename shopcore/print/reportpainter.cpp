@@ -10,8 +10,11 @@
 namespace {
 
 QPageLayout pageLayoutOf(const LaidOutReport& report) {
-    return QPageLayout(QPageSize(report.paper.size, QPageSize::Millimeter, report.paper.name),
-                       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    const PaperSize& paper = report.paper;
+    const QSizeF portrait = paper.landscape() ? paper.size.transposed() : paper.size;
+    return QPageLayout(QPageSize(portrait, QPageSize::Millimeter, paper.name),
+                       paper.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 class ItemPainter {
@@ -90,7 +93,8 @@ private:
         m_painter.setPen(Qt::black);
         for (const Ean13::Digits& d : symbol.digits) {
             QFont font = item.font.toQFont();
-            font.setPointSizeF(d.height * sy * 72.0 / m_painter.device()->logicalDpiY());
+            // The digits of this font run taller than the symbol expects.
+            font.setPointSizeF(0.8 * d.height * sy * 72.0 / m_painter.device()->logicalDpiY());
             m_painter.setFont(font);
             const QPointF base(box.left() + d.position.x() * sx, box.top() + d.position.y() * sy);
             const double width = QFontMetricsF(font, m_painter.device()).horizontalAdvance(d.text);
