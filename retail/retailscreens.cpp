@@ -1,5 +1,6 @@
 #include "retailscreens.h"
 
+#include "shopcore/documents/screens/posslipprinting.h"
 #include "shopcore/documents/screens/tpos2.h"
 #include "shopcore/foundation/programstate.h"
 #include "shopcore/registers/pricelevelswindow.h"
@@ -22,6 +23,8 @@ void registerRetailScreens(WindowRegistry<RetailScreen>& registry) {
     registry.add(RetailScreen::PosSale, [](const WindowContext& context) -> QWidget* {
         auto sale = std::make_unique<PosSale>(context.alias, context.state->documentKind,
                                               *context.state, *context.prompter);
-        return new Tpos2(std::move(sale), context.files);
+        auto* till = new Tpos2(std::move(sale), context.files);
+        till->sale().setSlipPrinter(PosSlipPrinting(till, *context.prompter));
+        return till;
     });
 }
