@@ -1,5 +1,6 @@
 #include "registerscreen.h"
 
+#include "closewindow.h"
 #include "entryfactory.h"
 #include "registersearchpanel.h"
 #include "shopcore/foundation/connection.h"
@@ -164,7 +165,7 @@ void RegisterScreen::build() {
         command(Command::Envelope, QStringLiteral("ซอง จม."), QStringLiteral("envelopeButton"),
                 [w] { w->envelope(); });
     command(Command::Close, QStringLiteral("เ&ลิก"), QStringLiteral("closeButton"),
-            [this] { close(); });
+            [this] { closeWindowOf(this); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -2,6 +2,7 @@
 
 #include "shopcore/foundation/connection.h"
 #include "shopcore/registers/productsearch.h"
+#include "shopcore/ui/closewindow.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -92,7 +93,7 @@ ProductSearchScreen::ProductSearchScreen(const QSqlDatabase& db, Prompter& promp
         if (m_printer)
             m_printer(*m_search);
     });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close, &QPushButton::clicked, this, [this] { closeWindowOf(this); });
 
     m_search->activate();
 }
