@@ -109,6 +109,7 @@ void RegisterScreen::build() {
         form->addWidget(m_balance, row, 1);
     }
     form->setColumnStretch(1, 1);
+    form->setRowStretch(row + 1, 1); // spare height below the entries, not between them
 
     m_search = new RegisterSearchPanel(*m_workflow, this);
 

@@ -52,6 +52,8 @@ ProductSearchScreen::ProductSearchScreen(const QSqlDatabase& db, Prompter& promp
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
+    m_grid->setColumnWidth(ProductSearchModel::Code, 140);
+    m_grid->setColumnWidth(ProductSearchModel::Name, 280);
     m_print = new QPushButton(QStringLiteral("พิมพ์"), this);
     m_print->setObjectName(QStringLiteral("printButton"));
     m_print->setEnabled(false);
