@@ -3,6 +3,7 @@
 
 #include "shopcore/foundation/programstate.h"
 #include "shopcore/foundation/prompter.h"
+#include "shopcore/foundation/storeerror.h"
 #include "shopcore/ui/skin.h"
 
 #include <QCloseEvent>
@@ -105,12 +106,21 @@ QMdiSubWindow* TMAIN::openWindow(RetailScreen screen) {
     context.files = m_files;
     context.programName = QStringLiteral("Mervand");
     context.applySkin = [this](const QString& value) { applySkinSetting(value); };
-    QWidget* window = m_registry.create(screen, context);
+    QWidget* window = nullptr;
+    try {
+        window = m_registry.create(screen, context);
+    } catch (const StoreError& e) {
+        // A window whose tables cannot be opened does not open.
+        m_prompter.information(e.message());
+    }
     if (!window)
         return nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = m_workspace->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A window that closes itself ("เลิก", "เข้าที่ทำงาน") takes its frame with it. Queued, so
+    // that nothing reaches a frame that is itself being destroyed.
+    connect(window, &QObject::destroyed, sub, &QMdiSubWindow::close, Qt::QueuedConnection);
     sub->show();
     window->setFocus();
     return sub;
