@@ -52,6 +52,8 @@ Connection::Connection(const AliasEntry& alias, const QString& purpose, bool may
         if (!alias.schema.isEmpty())
             q.exec(QStringLiteral("SET search_path TO %1").arg(Dialect::quote(alias.schema)));
         q.exec(QStringLiteral("SET client_min_messages TO warning"));
+        // A record another station holds fails after a wait, as on SQLite, instead of hanging.
+        q.exec(QStringLiteral("SET lock_timeout TO 5000"));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "shopcore/foundation/installer.h"
 #include "shopcore/foundation/schema.h"
 #include "shopcore/foundation/sql.h"
+#include "shopcore/foundation/userstore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,11 +21,13 @@ struct Result {
     QString err;
 };
 
-Result run(const QStringList& arguments) {
+Result run(const QStringList& arguments, const QString& typed = {}) {
     Result r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);
-    AdminTool tool(out, err);
+    QString terminal = typed;
+    QTextStream in(&terminal);
+    AdminTool tool(out, err, typed.isEmpty() ? nullptr : &in);
     r.status = tool.run(arguments);
     out.flush();
     err.flush();
@@ -190,7 +193,7 @@ TEST_F(AdminToolTest, InitCreatesAMissingSqliteFolderAndCheckListsTheTables) {
     const QString folder = path(QStringLiteral("shops/new"));
     ASSERT_EQ(run({"alias", "shop", "sqlite", folder}).status, AdminTool::Ok);
 
-    Result r = run({"init", "shop"});
+    Result r = run({"init", "shop", "--admin", "boss", "--password", "secret"});
     ASSERT_EQ(r.status, AdminTool::Ok) << r.err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/shop.sqlite")));
 
@@ -223,13 +226,13 @@ TEST(AdminToolStore, InitInstallsOnceCheckCountsAndUpgradeKeepsTheVersion) {
     EXPECT_EQ(r.status, AdminTool::Failed);
     EXPECT_TRUE(r.err.contains(QLatin1String("no tables installed"))) << r.err.toStdString();
 
-    r = run({"init"});
+    r = run({"init", "--admin", "boss", "--password", "secret"});
     ASSERT_EQ(r.status, AdminTool::Ok) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QLatin1String("tekvo30: installed")));
     EXPECT_EQ(Installer::version(t.db()), Schema::Version);
 
     runSql(t.db(), QStringLiteral("INSERT INTO brand (brand) VALUES ('Lumo')"), "test");
-    r = run({"init", "tekvo30"});
+    r = run({"init", "tekvo30", "--admin", "boss", "--password", "secret"});
     EXPECT_EQ(r.status, AdminTool::Failed);
     EXPECT_TRUE(r.err.contains(QLatin1String("already installed"))) << r.err.toStdString();
     EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
@@ -252,6 +255,63 @@ TEST(AdminToolStore, CheckReportsAMissingTable) {
     EXPECT_EQ(r.status, AdminTool::Failed);
     EXPECT_TRUE(r.out.contains(QRegularExpression(QStringLiteral("v_bill +missing"))));
     EXPECT_TRUE(r.err.contains(QLatin1String("1 of "))) << r.err.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(AdminToolStore, InitTakesTheFirstAdministratorFromFlagsOrTheTerminal) {
+    {
+        TestDatabase t(TestDatabase::Start::Empty);
+        const Result r = run({"init", "--admin", "boss", "--password", "s3cret", "--title",
+                              QStringLiteral("เจ้าของร้าน")});
+        ASSERT_EQ(r.status, AdminTool::Ok) << r.err.toStdString();
+        const auto user = UserStore::find(t.db(), QStringLiteral("boss"));
+        ASSERT_TRUE(user);
+        EXPECT_EQ(user->accessLevel(), 1);
+        EXPECT_EQ(user->title, QStringLiteral("เจ้าของร้าน"));
+        EXPECT_NE(user->password, QStringLiteral("s3cret")); // never stored as typed
+    }
+    {
+        TestDatabase t(TestDatabase::Start::Empty);
+        const Result r = run({"init"}, QStringLiteral("clerk\npw1\npw1\n"));
+        ASSERT_EQ(r.status, AdminTool::Ok) << r.err.toStdString();
+        EXPECT_TRUE(UserStore::find(t.db(), QStringLiteral("clerk")));
+    }
+    const struct {
+        const char* name;
+        QStringList arguments;
+        QString typed;
+        int status;
+        const char* error;
+    } refused[] = {
+        {"no terminal, no flags", {"init"}, {}, AdminTool::BadArguments, "no terminal"},
+        {"login without password",
+         {"init", "--admin", "boss"},
+         {},
+         AdminTool::BadArguments,
+         "go together"},
+        {"passwords differ", {"init"}, QStringLiteral("boss\na\nb\n"), AdminTool::Failed, "differ"},
+        {"login too long",
+         {"init", "--admin", "abcdefghijklmnopq", "--password", "x"},
+         {},
+         AdminTool::Failed,
+         "longer than 16"},
+        {"empty password",
+         {"init", "--admin", "boss", "--password", ""},
+         {},
+         AdminTool::Failed,
+         "password is empty"},
+    };
+    for (const auto& c : refused) {
+        TestDatabase t(TestDatabase::Start::Empty);
+        const Result r = run(c.arguments, c.typed);
+        EXPECT_EQ(r.status, c.status) << c.name;
+        EXPECT_TRUE(r.err.contains(QString::fromLatin1(c.error)))
+            << c.name << ": " << r.err.toStdString();
+        EXPECT_FALSE(Installer::isInstalled(t.db())) << c.name << ": installed after a refusal";
+    }
 }
 
 } // namespace

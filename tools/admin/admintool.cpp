@@ -6,6 +6,8 @@
 #include "shopcore/foundation/schema.h"
 #include "shopcore/foundation/sql.h"
 #include "shopcore/foundation/storeerror.h"
+#include "shopcore/foundation/transaction.h"
+#include "shopcore/foundation/userstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,15 +17,18 @@
 namespace {
 
 const QString Program = QStringLiteral("tekvo-admin");
+// Users type at most 16 characters of login name and password.
+constexpr int TypedWidth = 16;
 
 QList<CommandDef> commands() {
     return {
         {QStringLiteral("init"),
          0,
          1,
-         {},
-         QStringLiteral("[ALIAS]"),
-         QStringLiteral("install the tables into the store ALIAS names (default tekvo30); "
+         {QStringLiteral("admin"), QStringLiteral("password"), QStringLiteral("title")},
+         QStringLiteral("[ALIAS] [--admin LOGIN --password PASSWORD [--title TITLE]]"),
+         QStringLiteral("install the tables into the store ALIAS names (default tekvo30) with "
+                        "its first administrator, asked for on the terminal unless given; "
                         "an SQLite folder is created when missing")},
         {QStringLiteral("alias"),
          0,
@@ -74,8 +79,71 @@ void prepareSchema(const Connection& c, const AliasEntry& e) {
 
 } // namespace
 
-AdminTool::AdminTool(QTextStream& out, QTextStream& err)
-    : m_out(out), m_err(err), m_parser(Program, commands()) {}
+AdminTool::AdminTool(QTextStream& out, QTextStream& err, QTextStream* in)
+    : m_out(out), m_err(err), m_in(in), m_parser(Program, commands()) {}
+
+std::optional<QString> AdminTool::ask(const QString& prompt, bool secret) {
+    if (!m_in || m_in->atEnd())
+        return std::nullopt;
+    m_out << prompt << Qt::flush;
+    if (secret && m_echo)
+        m_echo(false);
+    const QString answer = m_in->readLine();
+    if (secret && m_echo) {
+        m_echo(true);
+        m_out << Qt::endl;
+    }
+    return answer;
+}
+
+std::optional<AdminTool::FirstAdministrator> AdminTool::firstAdministrator(const CommandLine& line,
+                                                                           int* status) {
+    FirstAdministrator a;
+    a.title = line.hasOption(QStringLiteral("title")) ? line.option(QStringLiteral("title"))
+                                                      : QStringLiteral("ผู้ดูแลระบบ");
+    const bool given = line.hasOption(QStringLiteral("admin"));
+    if (given != line.hasOption(QStringLiteral("password"))) {
+        *status = error(QStringLiteral("init: --admin and --password go together"), BadArguments);
+        return std::nullopt;
+    }
+    if (given) {
+        a.login = line.option(QStringLiteral("admin"));
+        a.password = line.option(QStringLiteral("password"));
+    } else {
+        const auto login = ask(QStringLiteral("Login name of the first administrator: "), false);
+        const auto password = login ? ask(QStringLiteral("Password: "), true) : std::nullopt;
+        const auto again = password ? ask(QStringLiteral("Password again: "), true) : std::nullopt;
+        if (!again) {
+            *status = error(QStringLiteral("init: no terminal to ask for the first administrator; "
+                                           "give --admin and --password"),
+                            BadArguments);
+            return std::nullopt;
+        }
+        if (*password != *again) {
+            *status = error(QStringLiteral("init: the two passwords differ; nothing installed"));
+            return std::nullopt;
+        }
+        a.login = login->trimmed();
+        a.password = *password;
+    }
+    // Checked before anything is installed, so that a refusal leaves the store untouched.
+    QString problem;
+    if (a.login.trimmed().isEmpty())
+        problem = QStringLiteral("the login name is empty");
+    else if (a.login.size() > TypedWidth)
+        problem = QStringLiteral("the login name is longer than %1 characters").arg(TypedWidth);
+    else if (a.password.isEmpty())
+        problem = QStringLiteral("the password is empty");
+    else if (a.password.size() > TypedWidth)
+        problem = QStringLiteral("the password is longer than %1 characters").arg(TypedWidth);
+    else if (a.title.size() > 40)
+        problem = QStringLiteral("the title is longer than 40 characters");
+    if (!problem.isEmpty()) {
+        *status = error(QStringLiteral("init: ") + problem + QStringLiteral("; nothing installed"));
+        return std::nullopt;
+    }
+    return a;
+}
 
 int AdminTool::error(const QString& message, Status status) {
     m_err << Program << ": " << oneLine(message) << Qt::endl;
@@ -121,6 +189,10 @@ int AdminTool::run(const QStringList& arguments) {
 
 int AdminTool::init(const CommandLine& line) {
     const AliasEntry e = Alias::resolve(line.argument(0, Alias::DefaultName));
+    int refused = Ok;
+    const auto admin = firstAdministrator(line, &refused);
+    if (!admin)
+        return refused;
     bool createdFile = false;
     if (e.driver == AliasEntry::Driver::Sqlite) {
         if (!QDir().mkpath(e.folder))
@@ -137,6 +209,7 @@ int AdminTool::init(const CommandLine& line) {
                     .arg(e.name, describe(e)));
         }
         Installer::install(c.db());
+        UserStore::createFirstAdministrator(c.db(), admin->login, admin->title, admin->password);
     } catch (const StoreError&) {
         // Leave no empty database file behind for the programs to open.
         if (createdFile)
@@ -144,7 +217,7 @@ int AdminTool::init(const CommandLine& line) {
         throw;
     }
     m_out << e.name << ": installed " << Schema::tables().size() << " tables in " << describe(e)
-          << Qt::endl;
+          << " with the administrator " << admin->login << Qt::endl;
     return Ok;
 }
 

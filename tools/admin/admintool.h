@@ -3,6 +3,8 @@
 #include "commandline.h"
 
 #include <QTextStream>
+#include <functional>
+#include <optional>
 
 struct AliasEntry;
 
@@ -13,13 +15,23 @@ class AdminTool {
 public:
     enum Status { Ok = 0, Failed = 1, BadArguments = 2 };
 
-    AdminTool(QTextStream& out, QTextStream& err);
+    // `in` answers the questions of `init` (the terminal); nullptr when there is none.
+    AdminTool(QTextStream& out, QTextStream& err, QTextStream* in = nullptr);
+    // Switches the terminal's echo off (false) and on again around typed passwords.
+    void setEchoControl(std::function<void(bool)> echo) { m_echo = std::move(echo); }
 
     // Runs one command line (without the program name); returns the exit status.
     int run(const QStringList& arguments);
     const CommandLineParser& parser() const { return m_parser; }
 
 private:
+    struct FirstAdministrator {
+        QString login;
+        QString password;
+        QString title;
+    };
+    std::optional<FirstAdministrator> firstAdministrator(const CommandLine& line, int* status);
+    std::optional<QString> ask(const QString& prompt, bool secret);
     int init(const CommandLine& line);
     int alias(const CommandLine& line);
     int check(const CommandLine& line);
@@ -32,5 +44,7 @@ private:
 
     QTextStream& m_out;
     QTextStream& m_err;
+    QTextStream* m_in;
+    std::function<void(bool)> m_echo;
     CommandLineParser m_parser;
 };
