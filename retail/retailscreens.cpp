@@ -3,8 +3,9 @@
 #include "shopcore/documents/screens/posslipprinting.h"
 #include "shopcore/documents/screens/tpos2.h"
 #include "shopcore/foundation/programstate.h"
-#include "shopcore/registers/pricelevelswindow.h"
-#include "shopcore/registers/shopsettingswindow.h"
+#include "shopcore/registers/screens/pricelevelswindow.h"
+#include "shopcore/registers/screens/registerwindows.h"
+#include "shopcore/registers/screens/shopsettingswindow.h"
 #include "shopcore/ui/userswindow.h"
 
 namespace {
@@ -19,6 +20,12 @@ void registerRetailScreens(WindowRegistry<RetailScreen>& registry) {
     registry.add(RetailScreen::Users, factory<UsersWindow>());
     registry.add(RetailScreen::ShopSettings, factory<ShopSettingsWindow>());
     registry.add(RetailScreen::PriceLevels, factory<PriceLevelsWindow>());
+    registry.add(RetailScreen::CustomerRegister,
+                 [](const WindowContext& c) { return createCustomerRegister(c); });
+    registry.add(RetailScreen::SupplierRegister, createSupplierRegister);
+    registry.add(RetailScreen::SalespersonRegister, createSalespersonRegister);
+    registry.add(RetailScreen::ProductRegister, createProductRegister);
+    registry.add(RetailScreen::ProductSearch, createProductSearch);
     // The till of the kind the menu entry set; the main window keeps it to one instance.
     registry.add(RetailScreen::PosSale, [](const WindowContext& context) -> QWidget* {
         auto sale = std::make_unique<PosSale>(context.alias, context.state->documentKind,

@@ -1,6 +1,8 @@
 #include "registerscreen.h"
 
+#include "closewindow.h"
 #include "entryfactory.h"
+#include "entrykeys.h"
 #include "registersearchpanel.h"
 #include "shopcore/foundation/connection.h"
 #include "shopcore/registers/registerworkflow.h"
@@ -9,11 +11,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -78,12 +78,21 @@ void RegisterScreen::build() {
         QWidget* entry = EntryFactory::create(e, m_workflow->maxLength(e.field), this);
         m_entries.insert(e.field, entry);
         QLineEdit* line = EntryFactory::lineOf(entry);
-        // A list's keys reach the list itself, its own entry only sees them forwarded.
-        for (QWidget* watched : {entry, static_cast<QWidget*>(line)}) {
-            m_fieldOf.insert(watched, e.field);
-            watched->installEventFilter(this);
-        }
         const QString field = e.field;
+        // A list's keys reach the list itself; its own entry only sees them forwarded.
+        EntryKeys::onEnter(entry, [this, field] { m_workflow->enter(field); });
+        if (line != entry)
+            EntryKeys::onEnter(line, [this, field] { m_workflow->enter(field); });
+        else
+            EntryKeys::onLeave(line, [this, field] {
+                if (!m_workflow->isEditing())
+                    return true;
+                // The entry takes the cursor back itself when its text is refused.
+                m_leaving = true;
+                const bool accepted = m_workflow->leave(field);
+                m_leaving = false;
+                return accepted;
+            });
         connect(line, &QLineEdit::textEdited, this, [this, field] {
             m_workflow->setText(field, EntryFactory::text(m_entries[field]));
         });
@@ -108,6 +117,7 @@ void RegisterScreen::build() {
         form->addWidget(m_balance, row, 1);
     }
     form->setColumnStretch(1, 1);
+    form->setRowStretch(row + 1, 1); // spare height below the entries, not between them
 
     m_search = new RegisterSearchPanel(*m_workflow, this);
 
@@ -164,7 +174,7 @@ void RegisterScreen::build() {
         command(Command::Envelope, QStringLiteral("ซอง จม."), QStringLiteral("envelopeButton"),
                 [w] { w->envelope(); });
     command(Command::Close, QStringLiteral("เ&ลิก"), QStringLiteral("closeButton"),
-            [this] { close(); });
+            [this] { closeWindowOf(this); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -216,32 +226,6 @@ void RegisterScreen::focusEntry(const QString& field) {
         if (QLineEdit* line = EntryFactory::lineOf(entry))
             line->selectAll();
     }
-}
-
-bool RegisterScreen::eventFilter(QObject* watched, QEvent* event) {
-    const auto it = m_fieldOf.constFind(watched);
-    if (it == m_fieldOf.cend())
-        return QWidget::eventFilter(watched, event);
-    const QString field = it.value();
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_workflow->enter(field);
-            return true;
-        }
-    } else if (event->type() == QEvent::FocusOut && m_workflow->isEditing() && !m_leaving) {
-        // A message box or a list's popup taking the focus is not leaving the entry.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            reason != Qt::MenuBarFocusReason) {
-            m_leaving = true;
-            const bool accepted = m_workflow->leave(field);
-            m_leaving = false;
-            if (!accepted)
-                QTimer::singleShot(0, this, [this, field] { focusEntry(field); });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void RegisterScreen::closeEvent(QCloseEvent* event) {

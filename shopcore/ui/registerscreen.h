@@ -36,7 +36,6 @@ public:
     void setBarcodePrinter(std::function<void(const QVariantMap&)> print);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -41,6 +41,7 @@ RegisterSearchPanel::RegisterSearchPanel(RegisterWorkflow& workflow, QWidget* pa
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setColumnWidth(0, 140); // a 13-digit code
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_modes);

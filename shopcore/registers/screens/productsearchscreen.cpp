@@ -2,6 +2,7 @@
 
 #include "shopcore/foundation/connection.h"
 #include "shopcore/registers/productsearch.h"
+#include "shopcore/ui/closewindow.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -51,6 +52,8 @@ ProductSearchScreen::ProductSearchScreen(const QSqlDatabase& db, Prompter& promp
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
+    m_grid->setColumnWidth(ProductSearchModel::Code, 140);
+    m_grid->setColumnWidth(ProductSearchModel::Name, 280);
     m_print = new QPushButton(QStringLiteral("พิมพ์"), this);
     m_print->setObjectName(QStringLiteral("printButton"));
     m_print->setEnabled(false);
@@ -92,7 +95,7 @@ ProductSearchScreen::ProductSearchScreen(const QSqlDatabase& db, Prompter& promp
         if (m_printer)
             m_printer(*m_search);
     });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close, &QPushButton::clicked, this, [this] { closeWindowOf(this); });
 
     m_search->activate();
 }

@@ -6,19 +6,18 @@
 #include "shopcore/foundation/prompter.h"
 #include "shopcore/foundation/storeerror.h"
 #include "shopcore/ui/registerscreen.h"
+#include "shopcore/ui/windowcontext.h"
 
 namespace {
 
-// Creates the window on a connection of its own; the window owns and closes the connection.
+// The window on a connection of its own, which it owns and closes.
 template <typename Make>
-QWidget* openWindow(const AliasEntry& alias, const QString& connectionName, Prompter& prompter,
-                    Make&& make) {
+QWidget* windowOn(const AliasEntry& alias, const QString& connectionName, Prompter& prompter,
+                  Make&& make) {
     try {
         auto connection = std::make_unique<Connection>(alias, connectionName);
         auto* window = make(connection->db());
         window->adoptConnection(std::move(connection));
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
         return window;
     } catch (const StoreError& e) {
         prompter.information(e.message());
@@ -26,37 +25,68 @@ QWidget* openWindow(const AliasEntry& alias, const QString& connectionName, Prom
     }
 }
 
-QWidget* openRegister(RegisterConfig config, QWidget* parent, const AliasEntry& alias,
-                      Prompter& prompter) {
+QWidget* registerWindow(RegisterConfig config, QWidget* parent, const AliasEntry& alias,
+                        Prompter& prompter) {
     const QString name = config.connectionName;
-    return openWindow(alias, name, prompter, [&](const QSqlDatabase& db) {
+    return windowOn(alias, name, prompter, [&](const QSqlDatabase& db) {
         return new RegisterScreen(std::move(config), db, prompter, parent);
     });
 }
 
+QWidget* searchWindow(QWidget* parent, const AliasEntry& alias, Prompter& prompter) {
+    // A read-only window, on a connection of its own all the same, closed with it.
+    return windowOn(alias, QStringLiteral("product_search"), prompter, [&](const QSqlDatabase& db) {
+        return new ProductSearchScreen(db, prompter, parent);
+    });
+}
+
+QWidget* shown(QWidget* window) {
+    if (window) {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    }
+    return window;
+}
+
 } // namespace
 
+QWidget* createProductRegister(const WindowContext& c) {
+    return registerWindow(productRegister(), nullptr, c.alias, *c.prompter);
+}
+
+QWidget* createCustomerRegister(const WindowContext& c, ProgramKind program) {
+    return registerWindow(customerRegister(program), nullptr, c.alias, *c.prompter);
+}
+
+QWidget* createSupplierRegister(const WindowContext& c) {
+    return registerWindow(supplierRegister(), nullptr, c.alias, *c.prompter);
+}
+
+QWidget* createSalespersonRegister(const WindowContext& c) {
+    return registerWindow(salespersonRegister(), nullptr, c.alias, *c.prompter);
+}
+
+QWidget* createProductSearch(const WindowContext& c) {
+    return searchWindow(nullptr, c.alias, *c.prompter);
+}
+
 QWidget* openProductRegister(QWidget* parent, const AliasEntry& alias, Prompter& prompter) {
-    return openRegister(productRegister(), parent, alias, prompter);
+    return shown(registerWindow(productRegister(), parent, alias, prompter));
 }
 
 QWidget* openCustomerRegister(QWidget* parent, const AliasEntry& alias, Prompter& prompter,
                               ProgramKind program) {
-    return openRegister(customerRegister(program), parent, alias, prompter);
+    return shown(registerWindow(customerRegister(program), parent, alias, prompter));
 }
 
 QWidget* openSupplierRegister(QWidget* parent, const AliasEntry& alias, Prompter& prompter) {
-    return openRegister(supplierRegister(), parent, alias, prompter);
+    return shown(registerWindow(supplierRegister(), parent, alias, prompter));
 }
 
 QWidget* openSalespersonRegister(QWidget* parent, const AliasEntry& alias, Prompter& prompter) {
-    return openRegister(salespersonRegister(), parent, alias, prompter);
+    return shown(registerWindow(salespersonRegister(), parent, alias, prompter));
 }
 
 QWidget* openProductSearch(QWidget* parent, const AliasEntry& alias, Prompter& prompter) {
-    // Read-mostly: the window reads through a connection of its own all the same, so that it
-    // closes with the window.
-    return openWindow(
-        alias, QStringLiteral("product_search"), prompter,
-        [&](const QSqlDatabase& db) { return new ProductSearchScreen(db, prompter, parent); });
+    return shown(searchWindow(parent, alias, prompter));
 }
