@@ -128,3 +128,25 @@ TEST(CashDrawerWindow, TheButtonReadsTheSettingAndOpensTheDrawer) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CashDrawerWindow, TheRepairProgramReadsItsOwnSettings) {
+    TestDatabase t;
+    PtyPair pty;
+    ASSERT_TRUE(pty.ready());
+    AliasEntry alias = t.alias();
+    alias.com2 = pty.drawerEnd();
+    Records::updateSingle(t.db(), QStringLiteral("Sevrsys"),
+                          {{QStringLiteral("COM_PORT"), QStringLiteral("2")}}, "test");
+    ScriptedPrompter prompter;
+    std::unique_ptr<CashDrawerWindow> window(
+        createCashDrawerWindow(alias, prompter, QStringLiteral("Sevrsys")));
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(window->isVisible()) << "a main window shows it in its own frame";
+    QTest::mouseClick(window->openButton(), Qt::LeftButton);
+    EXPECT_EQ(pty.received(), QByteArray("0"));
+    EXPECT_TRUE(prompter.asked().isEmpty());
+}
+
+} // namespace

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 CashDrawerWindow::CashDrawerWindow(std::unique_ptr<CashDrawerFlow> flow, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_flow(std::move(flow)) {
+    : QWidget(parent), m_flow(std::move(flow)) {
     setWindowTitle(QStringLiteral("เปิดลิ้นชัก"));
     m_open = new QPushButton(QStringLiteral("เปิดลิ้นชัก"));
     m_open->setDefault(true);
@@ -16,12 +16,20 @@ CashDrawerWindow::CashDrawerWindow(std::unique_ptr<CashDrawerFlow> flow, QWidget
 
 CashDrawerWindow::~CashDrawerWindow() = default;
 
-CashDrawerWindow* openCashDrawer(QWidget* parent, const AliasEntry& alias, Prompter& prompter,
-                                 const QString& settingsTable) {
+CashDrawerWindow* createCashDrawerWindow(const AliasEntry& alias, Prompter& prompter,
+                                         const QString& settingsTable) {
     auto flow = std::make_unique<CashDrawerFlow>(alias, settingsTable, prompter);
     if (!flow->open())
         return nullptr;
-    auto* window = new CashDrawerWindow(std::move(flow), parent);
+    return new CashDrawerWindow(std::move(flow));
+}
+
+CashDrawerWindow* openCashDrawer(QWidget* parent, const AliasEntry& alias, Prompter& prompter,
+                                 const QString& settingsTable) {
+    CashDrawerWindow* window = createCashDrawerWindow(alias, prompter, settingsTable);
+    if (!window)
+        return nullptr;
+    window->setParent(parent, Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

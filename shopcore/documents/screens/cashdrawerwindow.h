@@ -20,8 +20,12 @@ private:
     QPushButton* m_open;
 };
 
-// "เปิดลิ้นชักเก็บเงิน": opens the drawer window. settingsTable is Kelmsys in the retail and
-// rental programs, Sevrsys in the repair program. The window frees itself when closed; the
-// prompter must outlive it. nullptr, after the engine's message, when the store is unreachable.
+// "เปิดลิ้นชักเก็บเงิน": the drawer window, not yet shown (for a main window's registry).
+// settingsTable is Kelmsys in the retail and rental programs, Sevrsys in the repair program.
+// nullptr, after the engine's message, when the store is unreachable. The prompter must
+// outlive the window.
+CashDrawerWindow* createCashDrawerWindow(const AliasEntry& alias, Prompter& prompter,
+                                         const QString& settingsTable = QStringLiteral("Kelmsys"));
+// The same as a window of its own, shown at once; it frees itself when closed.
 CashDrawerWindow* openCashDrawer(QWidget* parent, const AliasEntry& alias, Prompter& prompter,
                                  const QString& settingsTable = QStringLiteral("Kelmsys"));

@@ -26,7 +26,7 @@ QTableView* gridFor(MovementTableModel* model) {
 } // namespace
 
 StockProcessingWindow::StockProcessingWindow(std::unique_ptr<StockProcessing> flow, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_flow(std::move(flow)) {
+    : QWidget(parent), m_flow(std::move(flow)) {
     setWindowTitle(m_flow->form().title);
     m_incomingModel = new MovementTableModel(m_flow->incoming(), this);
     m_outgoingModel = new MovementTableModel(m_flow->outgoing(), this);
@@ -96,12 +96,20 @@ void StockProcessingWindow::refreshStates() {
     m_step2->setEnabled(m_flow->step2Enabled());
 }
 
-StockProcessingWindow* openStockProcessing(QWidget* parent, const AliasEntry& alias,
-                                           Prompter& prompter, StockProcessingForm form) {
+StockProcessingWindow* createStockProcessingWindow(const AliasEntry& alias, Prompter& prompter,
+                                                   StockProcessingForm form) {
     auto flow = std::make_unique<StockProcessing>(alias, std::move(form), prompter);
     if (!flow->open())
         return nullptr;
-    auto* window = new StockProcessingWindow(std::move(flow), parent);
+    return new StockProcessingWindow(std::move(flow));
+}
+
+StockProcessingWindow* openStockProcessing(QWidget* parent, const AliasEntry& alias,
+                                           Prompter& prompter, StockProcessingForm form) {
+    StockProcessingWindow* window = createStockProcessingWindow(alias, prompter, std::move(form));
+    if (!window)
+        return nullptr;
+    window->setParent(parent, Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

@@ -46,9 +46,13 @@ private:
     QPushButton* m_quit;
 };
 
-// "OPTIMIZE ระบบ" (retail), "ปรับ Stock ซื้อ - ขาย" (rental) and the repair program's entry:
-// opens the window in the database's exclusive use, or shows why it cannot and returns
-// nullptr. The window frees itself when closed; the prompter must outlive it.
+// "OPTIMIZE ระบบ" (retail), "ปรับ Stock ซื้อ - ขาย" (rental) and the repair program's entry.
+// The window in the database's exclusive use, not yet shown (for a main window's registry),
+// or nullptr after the message that says why it cannot be had. The prompter must outlive it.
+StockProcessingWindow*
+createStockProcessingWindow(const AliasEntry& alias, Prompter& prompter,
+                            StockProcessingForm form = StockProcessingForm::retail());
+// The same as a window of its own, shown at once; it frees itself when closed.
 StockProcessingWindow*
 openStockProcessing(QWidget* parent, const AliasEntry& alias, Prompter& prompter,
                     StockProcessingForm form = StockProcessingForm::retail());
