@@ -5,7 +5,9 @@
 #include <QMessageBox>
 
 namespace {
-QString title() { return QApplication::applicationDisplayName(); }
+QString title() {
+    return QApplication::applicationDisplayName();
+}
 } // namespace
 
 void MessageBoxPrompter::information(const QString& text) {

@@ -3,9 +3,9 @@
 #include "shopcore/foundation/numberqueue.h"
 #include "shopcore/foundation/programstate.h"
 #include "shopcore/registers/pricelevelstore.h"
-#include "shopcore/registers/pricelevelswindow.h"
+#include "shopcore/registers/screens/pricelevelswindow.h"
 #include "shopcore/registers/shopsettingsstore.h"
-#include "shopcore/registers/shopsettingswindow.h"
+#include "shopcore/registers/screens/shopsettingswindow.h"
 #include "testdatabase.h"
 
 #include <QAbstractButton>

@@ -4,7 +4,7 @@
 #include "scriptedprompter.h"
 #include "shopcore/foundation/programstate.h"
 #include "shopcore/foundation/userstore.h"
-#include "shopcore/registers/shopsettingswindow.h"
+#include "shopcore/registers/screens/shopsettingswindow.h"
 #include "shopcore/ui/skin.h"
 #include "shopcore/ui/userswindow.h"
 #include "testdatabase.h"

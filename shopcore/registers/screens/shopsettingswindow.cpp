@@ -1,5 +1,5 @@
 #include "shopsettingswindow.h"
-#include "numberfield.h"
+#include "shopcore/registers/numberfield.h"
 
 #include "shopcore/foundation/programstate.h"
 #include "shopcore/ui/entrykeys.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shopsettingsworkflow.h"
+#include "shopcore/registers/shopsettingsworkflow.h"
 
 #include "shopcore/foundation/connection.h"
 #include "shopcore/ui/windowcontext.h"

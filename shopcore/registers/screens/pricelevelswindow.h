@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pricelevelsworkflow.h"
+#include "shopcore/registers/pricelevelsworkflow.h"
 
 #include "shopcore/foundation/connection.h"
 #include "shopcore/ui/windowcontext.h"

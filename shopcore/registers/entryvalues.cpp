@@ -1,0 +1,61 @@
+#include "entryvalues.h"
+
+#include "shopcore/foundation/money.h"
+#include "shopcore/foundation/sql.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace EntryValues {
+
+std::optional<double> number(const QString& text) {
+    if (const auto money = Money::parse(text))
+        return money->toDouble();
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = c.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+QString formatNumber(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+bool isBlankDate(const QString& text) {
+    for (const QChar c : text)
+        if (c.isDigit())
+            return false;
+    return true;
+}
+
+QString toText(const RegisterEntry& entry, const QVariant& stored) {
+    if (stored.isNull())
+        return {};
+    if (entry.kind == EntryKind::Number)
+        return formatNumber(stored.toDouble());
+    return textOf(stored);
+}
+
+QVariant toStored(const RegisterEntry& entry, const QString& text) {
+    switch (entry.kind) {
+    case EntryKind::Number:
+        if (const auto v = number(text))
+            return *v;
+        return QVariant(QMetaType::fromType<double>());
+    case EntryKind::DateText:
+        if (isBlankDate(text))
+            return QVariant(QMetaType::fromType<QString>());
+        return text;
+    case EntryKind::Text:
+    case EntryKind::Choice:
+        break;
+    }
+    if (text.isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    return text;
+}
+
+} // namespace EntryValues
