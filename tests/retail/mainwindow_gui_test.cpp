@@ -6,6 +6,7 @@
 #include "shopcore/ui/skin.h"
 #include "testdatabase.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -258,3 +259,43 @@ TEST_F(MainWindowGui, StartsOnAnUnreachableStoreWithTheEnginesMessage) {
 } // namespace
 
 #include "mainwindow_gui_test.moc"
+
+namespace {
+
+// A window that stays open when asked to close, as the till does when its question is
+// cancelled.
+class StaysOpen : public QLabel {
+public:
+    bool mayClose = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (mayClose)
+            event->accept();
+        else
+            event->ignore();
+    }
+};
+
+TEST_F(MainWindowGui, AWindowThatStaysOpenKeepsTheProgramRunning) {
+    TMAIN w(t.alias(), prompter, state, install.files());
+    w.show();
+    w.applyAccessLevel(1);
+    StaysOpen* open = nullptr;
+    w.registry().add(RetailScreen::DocumentEntry, [&](const WindowContext&) {
+        open = new StaysOpen;
+        return open;
+    });
+    w.action(C::PurchaseFlat)->trigger();
+    ASSERT_TRUE(open);
+
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(prompter.texts().isEmpty()); // no reminder: the program goes on
+
+    open->mayClose = true;
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(prompter.texts().size(), 1);
+}
+
+} // namespace
