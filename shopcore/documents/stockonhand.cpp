@@ -6,11 +6,6 @@
 
 namespace {
 
-// One indexed aggregate per table (the line tables carry an index on product and code).
-double sumOf(const QSqlDatabase& db, const QString& sql, const QString& code) {
-    return scalar(db, sql, {{QStringLiteral("CODE"), code}}, "StockOnHand").toDouble();
-}
-
 QHash<QString, double> grouped(const QSqlDatabase& db, const QString& sql) {
     QHash<QString, double> out;
     QSqlQuery q = runSql(db, sql, "OpenMovements::read");
@@ -22,20 +17,17 @@ QHash<QString, double> grouped(const QSqlDatabase& db, const QString& sql) {
 } // namespace
 
 double StockOnHand(const QSqlDatabase& db, const QString& code, RepairLines repairs) {
-    double onHand = sumOf(db, QStringLiteral("SELECT coalesce(sum(pro_total), 0) FROM product "
-                                            "WHERE pro_no = :CODE"),
-                         code);
-    onHand += sumOf(db, QStringLiteral("SELECT coalesce(sum(pro_qty), 0) FROM order1 "
-                                       "WHERE pro_no = :CODE AND stk_post = 2"),
-                    code);
-    onHand -= sumOf(db, QStringLiteral("SELECT coalesce(sum(pro_qty), 0) FROM invoice1 "
-                                       "WHERE pro_no = :CODE AND stk_post = 1"),
-                    code);
-    if (repairs == RepairLines::Counted)
-        onHand -= sumOf(db, QStringLiteral("SELECT coalesce(sum(qty), 0) FROM service1 "
-                                           "WHERE spr_no = :CODE AND stk_post = 1"),
-                        code);
-    return onHand;
+    // One statement, one indexed aggregate per table (lines are indexed on product and code).
+    static const QString withRepairs = QStringLiteral(
+        "SELECT coalesce((SELECT sum(pro_total) FROM product WHERE pro_no = :CODE), 0)"
+        " + coalesce((SELECT sum(pro_qty) FROM order1 WHERE pro_no = :CODE AND stk_post = 2), 0)"
+        " - coalesce((SELECT sum(pro_qty) FROM invoice1 WHERE pro_no = :CODE AND stk_post = 1), 0)"
+        " - coalesce((SELECT sum(qty) FROM service1 WHERE spr_no = :CODE AND stk_post = 1), 0)");
+    static const QString withoutRepairs =
+        withRepairs.left(withRepairs.lastIndexOf(QLatin1String(" - ")));
+    return scalar(db, repairs == RepairLines::Counted ? withRepairs : withoutRepairs,
+                  {{QStringLiteral("CODE"), code}}, "StockOnHand")
+        .toDouble();
 }
 
 OpenMovements OpenMovements::read(const QSqlDatabase& db) {
@@ -50,7 +42,7 @@ OpenMovements OpenMovements::read(const QSqlDatabase& db) {
 }
 
 double OpenMovements::onHand(const QString& code, double storedBalance,
-                            RepairLines repairLines) const {
+                             RepairLines repairLines) const {
     double total = storedBalance + purchases.value(code) - sales.value(code);
     if (repairLines == RepairLines::Counted)
         total -= repairs.value(code);

@@ -10,7 +10,7 @@
 enum class RepairLines { Counted, Ignored };
 
 double StockOnHand(const QSqlDatabase& db, const QString& productCode,
-                  RepairLines repairs = RepairLines::Counted);
+                   RepairLines repairs = RepairLines::Counted);
 
 // The three grouped sums of open movements, read once for a whole list of products.
 struct OpenMovements {
@@ -20,5 +20,5 @@ struct OpenMovements {
 
     static OpenMovements read(const QSqlDatabase& db);
     double onHand(const QString& productCode, double storedBalance,
-                 RepairLines repairLines = RepairLines::Counted) const;
+                  RepairLines repairLines = RepairLines::Counted) const;
 };
