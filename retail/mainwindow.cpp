@@ -156,6 +156,14 @@ void TMAIN::openHelpPage(const QString& page) {
 }
 
 void TMAIN::closeEvent(QCloseEvent* event) {
+    // Open windows close first, each in its own way (the till asks about a sale not yet
+    // saved); one that stays open keeps the program running.
+    for (QMdiSubWindow* sub : m_workspace->subWindowList()) {
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
     m_prompter.information(MainWindowWorkflow::exitReminder());
     event->accept();
 }

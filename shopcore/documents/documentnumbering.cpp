@@ -106,7 +106,9 @@ std::optional<QString> NextDocumentNumberFromQueue(const QSqlDatabase& db,
         const QString highest = HighestDocumentNumber(db, series.headerTable, series.head);
         // A queue field never filled (the series was begun on the document-entry screen)
         // continues from the highest stored number instead of failing for good.
-        const QString last = queued.trimmed().isEmpty() ? highest : queued;
+        QString last = queued.trimmed().isEmpty() ? highest : queued;
+        if (series.pastStoredNumbers && highest > last)
+            last = highest;
         std::optional<QString> number = highest.isEmpty()
                                             ? firstNumber(series.head, prompter)
                                             : refusedOr(NumberAfter(series.head, last), prompter);

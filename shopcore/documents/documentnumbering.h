@@ -30,6 +30,9 @@ struct QueueSeries {
     QString head;
     QString headerTable; // where documents of the series are looked for
     QString queueField;  // QUE_INV_N, QUE_INV_V, ..., QUE_SRV_V
+    // After a clash on the number key (a number of the series stored by another rule, beyond
+    // the queue): count on from the highest stored number when it is past the queue's.
+    bool pastStoredNumbers = false;
 };
 std::optional<QString> NextDocumentNumberFromQueue(const QSqlDatabase& db,
                                                    const QueueSeries& series, Prompter& prompter);

@@ -41,11 +41,10 @@ std::optional<QString> DocumentStore::saveNew(Document& doc, const NumberProvide
     Document saved = doc;
     saved.header.invNo = *number;
     stamp(saved.header);
-    Records::insert(m_db, m_kind.headerTable, saved.header.values(), "DocumentStore::saveNew");
+    Records::insert(m_db, m_kind.headerTable, saved.header.values(), HeaderWrite);
     for (DocumentLine& line : saved.lines) {
         line.invNo = *number;
-        line.autoId =
-            Records::insert(m_db, m_kind.lineTable, line.values(), "DocumentStore::saveNew");
+        line.autoId = Records::insert(m_db, m_kind.lineTable, line.values(), LineWrite);
     }
     writeTouched(touched);
     tx.commit();

@@ -37,6 +37,9 @@ public:
     // line identities) only when the save committed.
     std::optional<QString> saveNew(Document& doc, const NumberProvider& number,
                                    const QList<RecordWrite>& touched = {});
+    // StoreError::where() of a failed write of the new header, or of one of its lines.
+    static constexpr const char* HeaderWrite = "DocumentStore::saveNew(header)";
+    static constexpr const char* LineWrite = "DocumentStore::saveNew(line)";
 
     // Writes a saved document again under its own number: the header (only the fields the
     // screens write), its lines (changed, added and removed ones) and one row in Cancel that

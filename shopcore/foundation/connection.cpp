@@ -45,16 +45,29 @@ Connection::Connection(const AliasEntry& alias, const QString& purpose, bool may
         QSqlDatabase::removeDatabase(m_name);
         throw StoreError(StoreError::Kind::Unreachable, where, message);
     }
-    QSqlQuery q(db);
-    if (alias.driver == AliasEntry::Driver::Sqlite) {
+    prepareSession();
+}
+
+void Connection::prepareSession() {
+    QSqlQuery q(db());
+    if (m_alias.driver == AliasEntry::Driver::Sqlite) {
         q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
     } else {
-        if (!alias.schema.isEmpty())
-            q.exec(QStringLiteral("SET search_path TO %1").arg(Dialect::quote(alias.schema)));
+        if (!m_alias.schema.isEmpty())
+            q.exec(QStringLiteral("SET search_path TO %1").arg(Dialect::quote(m_alias.schema)));
         q.exec(QStringLiteral("SET client_min_messages TO warning"));
         // A record another station holds fails after a wait, as on SQLite, instead of hanging.
         q.exec(QStringLiteral("SET lock_timeout TO 5000"));
     }
+}
+
+void Connection::reopen() {
+    QSqlDatabase d = db();
+    d.close();
+    if (!d.open())
+        throw StoreError(StoreError::Kind::Unreachable,
+                         QStringLiteral("Connection(%1)").arg(m_name), d.lastError().text());
+    prepareSession();
 }
 
 Connection::~Connection() {

@@ -20,11 +20,16 @@ public:
     Dialect dialect() const { return Dialect::of(db()); }
     const QString& name() const { return m_name; }
 
+    // Closes and opens the connection again, as after the server went away; the session is
+    // set up as at first. Throws StoreError Unreachable when the store cannot be reached.
+    void reopen();
+
     // Opens the connection without the check that an SQLite file exists: for installing.
     static Connection forInstall(const AliasEntry& alias);
 
 private:
     Connection(const AliasEntry& alias, const QString& purpose, bool mayCreate);
+    void prepareSession();
     AliasEntry m_alias;
     QString m_name;
 };

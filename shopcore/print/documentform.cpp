@@ -60,7 +60,7 @@ public:
         r.paper = m_style.halfPage ? PaperSize::halfLetter() : PaperSize::letter();
         r.margins = formMargins(m_doc.shop, m_style.halfPage);
         r.bands << pageHeader() << columnHeader() << detail() << summary() << pageFooter();
-        for (const DocumentLine& line : m_doc.lines)
+        for (const PrintLine& line : m_doc.lines)
             r.rows << rowOf(line);
         return r;
     }
@@ -193,7 +193,7 @@ private:
                 m_titles.english, ReportFont::sans(m_m.title * 0.7, true), RightMiddle);
 
         const auto party = DocumentParts::partyLines(m_doc.party);
-        const DocumentHeader& h = m_doc.header;
+        const PrintHeader& h = m_doc.header;
         const double frameTop = m_style.halfPage ? 22 : 31;
         const double row = m_m.row;
         const double rowTop = frameTop + 0.5;
@@ -258,7 +258,7 @@ private:
 
     void salesAndReference(QList<ReportElement>& e, double y, double height,
                            double valueLeft) const {
-        const DocumentHeader& h = m_doc.header;
+        const PrintHeader& h = m_doc.header;
         e << caption(QStringLiteral("salesCaption"),
                      QRectF(Left + 2, y, valueLeft - Left - 2, height),
                      QStringLiteral("พนักงานขาย"));
@@ -476,7 +476,7 @@ private:
         return band;
     }
 
-    static QVariantMap rowOf(const DocumentLine& line) {
+    static QVariantMap rowOf(const PrintLine& line) {
         return {{QStringLiteral("PRO_NO"), line.productCode.trimmed()},
                 {QStringLiteral("PRO_NAME"), line.productName.trimmed()},
                 {QStringLiteral("ATTRIB"), line.detail.trimmed()},

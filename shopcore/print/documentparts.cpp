@@ -58,7 +58,7 @@ bool printsTax(int kind) {
 
 Totals totals(const PrintDocument& document, DiscountRule rule) {
     Totals t;
-    for (const DocumentLine& line : document.lines)
+    for (const PrintLine& line : document.lines)
         t.gross += line.price;
     const double percent = document.header.partyDiscount;
     if (percent > 0)

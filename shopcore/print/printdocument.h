@@ -37,7 +37,7 @@ struct PartyRecord {
     QString tel, fax;                          // CUST_TEL, CUST_FAX
 };
 
-struct DocumentLine {
+struct PrintLine {
     QString productCode; // PRO_NO
     QString productName; // PRO_NAME
     QString detail;      // ATTRIB: serial number or detail
@@ -49,7 +49,7 @@ struct DocumentLine {
     Money price;         // PRICE, after the line discount
 };
 
-struct DocumentHeader {
+struct PrintHeader {
     QString number;           // INV_NO
     QString kind;             // INV_TYPE, "1" to "6"
     QString date;             // INV_DATE, date text
@@ -70,8 +70,8 @@ struct DocumentHeader {
 };
 
 struct PrintDocument {
-    DocumentHeader header;
-    QList<DocumentLine> lines;
+    PrintHeader header;
+    QList<PrintLine> lines;
     PartyRecord party;
     ShopRecord shop;
 

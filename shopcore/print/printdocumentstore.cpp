@@ -62,8 +62,8 @@ PartyRecord partyOf(const QVariantMap& r) {
     return p;
 }
 
-DocumentHeader headerOf(const QVariantMap& r) {
-    DocumentHeader h;
+PrintHeader headerOf(const QVariantMap& r) {
+    PrintHeader h;
     h.number = text(r, "INV_NO");
     h.kind = text(r, "INV_TYPE");
     h.date = text(r, "INV_DATE");
@@ -84,8 +84,8 @@ DocumentHeader headerOf(const QVariantMap& r) {
     return h;
 }
 
-DocumentLine lineOf(const QVariantMap& r) {
-    DocumentLine l;
+PrintLine lineOf(const QVariantMap& r) {
+    PrintLine l;
     l.productCode = text(r, "PRO_NO");
     l.productName = text(r, "PRO_NAME");
     l.detail = text(r, "ATTRIB");

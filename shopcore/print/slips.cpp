@@ -129,7 +129,7 @@ Report tPos_Slip4::report(const PrintRequest& request) const {
         }
     };
     r.bands << line;
-    for (const DocumentLine& l : doc.lines)
+    for (const PrintLine& l : doc.lines)
         r.rows << QVariantMap{{QStringLiteral("PRO_QTY"), QString::number(l.quantity, 'g', 10)},
                               {QStringLiteral("PRO_NAME"), l.productName.trimmed()},
                               {QStringLiteral("PRICE"), QVariant::fromValue(l.price)}};

@@ -34,7 +34,7 @@ inline PrintDocument fixtureDocument(int kind = 1) {
     d.party.province = QStringLiteral("นนทบุรี");
     d.party.zip = QStringLiteral("11120");
     d.party.tel = QStringLiteral("02-222-2222");
-    DocumentLine line;
+    PrintLine line;
     line.productCode = QStringLiteral("P001");
     line.productName = QStringLiteral("สินค้าหนึ่ง");
     line.quantity = 1;
@@ -45,9 +45,9 @@ inline PrintDocument fixtureDocument(int kind = 1) {
     return d;
 }
 
-inline DocumentLine fixtureLine(const QString& code, double quantity, int unitPrice,
+inline PrintLine fixtureLine(const QString& code, double quantity, int unitPrice,
                                 const QString& detail = {}, const QString& detail2 = {}) {
-    DocumentLine l;
+    PrintLine l;
     l.productCode = code;
     l.productName = QStringLiteral("สินค้า ") + code;
     l.quantity = quantity;
