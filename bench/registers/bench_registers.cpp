@@ -1,4 +1,4 @@
-#include "shopdata.h"
+#include "registershop.h"
 
 #include "shopcore/foundation/connection.h"
 #include "shopcore/foundation/installer.h"
@@ -20,7 +20,7 @@
 // of a nearest-match search, over 100,000 products and 1,000,000 open movement lines.
 // SQLite in a temporary folder; PostgreSQL when TEKVO_BENCH_PG names a server
 // ("host=...;port=...;database=...;user=..."), in a schema of its own dropped at the end.
-// TEKVO_BENCH_PRODUCTS and TEKVO_BENCH_LINES change the size.
+// TEKVO_BENCH_REGISTER_PRODUCTS and TEKVO_BENCH_REGISTER_LINES change the size.
 namespace {
 
 // The registers ask nothing while browsing and searching; any question is a fault here.
@@ -44,12 +44,12 @@ struct Shop {
     QTemporaryDir dir;
     AliasEntry alias;
     std::unique_ptr<Connection> connection;
-    ShopSize size;
+    RegisterShopSize size;
     NoQuestions prompter;
 
     Shop() {
-        size.products = qEnvironmentVariableIntValue("TEKVO_BENCH_PRODUCTS");
-        size.openLines = qEnvironmentVariableIntValue("TEKVO_BENCH_LINES");
+        size.products = qEnvironmentVariableIntValue("TEKVO_BENCH_REGISTER_PRODUCTS");
+        size.openLines = qEnvironmentVariableIntValue("TEKVO_BENCH_REGISTER_LINES");
         if (size.products <= 0)
             size.products = 100000;
         if (size.openLines <= 0)
@@ -90,7 +90,7 @@ struct Shop {
                 runSql(generator.db(), QStringLiteral("PRAGMA cache_size = -262144"), "bench");
             QElapsedTimer timer;
             timer.start();
-            generateShop(generator.db(), size);
+            generateRegisterShop(generator.db(), size);
             std::fprintf(stderr, "%s: %d products, %d open lines generated in %.1f s\n",
                          pg.isEmpty() ? "sqlite" : "postgres", size.products, size.openLines,
                          timer.elapsed() / 1000.0);

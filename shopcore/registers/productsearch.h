@@ -56,6 +56,7 @@ public:
     QString entryLabel() const { return labelOf(m_mode); }
     bool modeChosen() const { return m_modeChosen; }
     ProductSearchModel* model() { return &m_model; }
+    const ProductSearchModel* model() const { return &m_model; }
 
     void setMode(Mode mode);
     void setSort(Sort sort);

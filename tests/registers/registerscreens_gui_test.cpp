@@ -1,5 +1,6 @@
 #include "registerfixture.h"
 
+#include "shopcore/print/preview/reportpreview.h"
 #include "shopcore/registers/productsearch.h"
 #include "shopcore/registers/screens/productsearchscreen.h"
 #include "shopcore/registers/screens/registerwindows.h"
@@ -283,6 +284,38 @@ TEST(RegisterMenus, WindowsOpenOnTheirOwnConnectionAndReportAnUnreachableStore) 
     nowhere.folder = t.folder() + QStringLiteral("/missing");
     EXPECT_EQ(openCustomerRegister(nullptr, nowhere, prompter), nullptr);
     EXPECT_EQ(prompter.asked().size(), 1);
+}
+
+TEST(RegisterPrinting, EnvelopeBarcodeSheetAndFoundListOpenTheirPreviews) {
+    TestDatabase t;
+    ScriptedPrompter prompter;
+    put(t, "Customer", {{"CUST_NO", "C0001"}, {"CUST_NAME", "ร้านสมใจ"}, {"CUST_CRE", "สด"}});
+    product(t, "8850000000010", "ปากกา");
+    const auto clickIn = [](QWidget* window, const char* button) {
+        auto* b = window->findChild<QPushButton*>(QString::fromLatin1(button));
+        ASSERT_TRUE(b && b->isEnabled()) << button;
+        QTest::mouseClick(b, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    const struct {
+        QWidget* (*open)(QWidget*, const AliasEntry&, Prompter&);
+        const char* button;
+    } cases[] = {
+        {[](QWidget* p, const AliasEntry& a, Prompter& q) { return openCustomerRegister(p, a, q); },
+         "envelopeButton"},
+        {openProductRegister, "barcodeButton"},
+        {openProductSearch, "printButton"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        QPointer<QWidget> window = c.open(nullptr, t.alias(), prompter);
+        ASSERT_TRUE(window);
+        clickIn(window, c.button);
+        EXPECT_NE(window->findChild<ReportPreview*>(), nullptr);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(prompter.asked().isEmpty()) << prompter.last().toStdString();
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 #include "shopcore/foundation/connection.h"
 #include "shopcore/foundation/prompter.h"
 #include "shopcore/foundation/storeerror.h"
+#include "shopcore/print/preview/printentrypoints.h"
+#include "shopcore/print/productreports.h"
+#include "shopcore/registers/productsearch.h"
 #include "shopcore/ui/registerscreen.h"
 #include "shopcore/ui/windowcontext.h"
 
@@ -28,15 +31,46 @@ QWidget* windowOn(const AliasEntry& alias, const QString& connectionName, Prompt
 QWidget* registerWindow(RegisterConfig config, QWidget* parent, const AliasEntry& alias,
                         Prompter& prompter) {
     const QString name = config.connectionName;
+    const bool envelope = config.envelopeCommand;
+    const bool barcode = config.barcodeCommand;
     return windowOn(alias, name, prompter, [&](const QSqlDatabase& db) {
-        return new RegisterScreen(std::move(config), db, prompter, parent);
+        auto* screen = new RegisterScreen(std::move(config), db, prompter, parent);
+        Prompter* p = &prompter;
+        if (envelope)
+            screen->setEnvelopePrinter([screen, p, db](const QVariantMap& customer) {
+                previewCustomerEnvelope(screen, *p, db,
+                                        customer.value(QStringLiteral("CUST_NO")).toString());
+            });
+        if (barcode)
+            screen->setBarcodePrinter([screen, p](const QVariantMap& product) {
+                previewBarcodeSheet(screen, *p, product.value(QStringLiteral("PRO_NO")).toString(),
+                                    product.value(QStringLiteral("PRO_NAME")).toString());
+            });
+        return screen;
     });
+}
+
+// The found list as the report prints it.
+QList<ProductSearchRow> foundRows(const ProductSearch& search) {
+    QList<ProductSearchRow> rows;
+    const ProductSearchModel* found = search.model();
+    for (int r = 0; r < found->rowCount(); ++r) {
+        const ProductStore::Row& row = found->row(r);
+        rows << ProductSearchRow{row.code, row.name, found->onHand(r), Money::fromDouble(row.cost),
+                                 Money::fromDouble(row.price)};
+    }
+    return rows;
 }
 
 QWidget* searchWindow(QWidget* parent, const AliasEntry& alias, Prompter& prompter) {
     // A read-only window, on a connection of its own all the same, closed with it.
     return windowOn(alias, QStringLiteral("product_search"), prompter, [&](const QSqlDatabase& db) {
-        return new ProductSearchScreen(db, prompter, parent);
+        auto* screen = new ProductSearchScreen(db, prompter, parent);
+        Prompter* p = &prompter;
+        screen->setListPrinter([screen, p](const ProductSearch& search) {
+            previewProductSearchList(screen, *p, foundRows(search));
+        });
+        return screen;
     });
 }
 

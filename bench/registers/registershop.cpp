@@ -1,4 +1,4 @@
-#include "shopdata.h"
+#include "registershop.h"
 
 #include "shopcore/foundation/sql.h"
 #include "shopcore/foundation/storeerror.h"
@@ -39,12 +39,12 @@ public:
             marks << one;
         QSqlQuery q(m_db);
         if (!q.prepare(m_head + QStringLiteral(" VALUES ") + marks.join(',')))
-            throw StoreError(StoreError::Kind::Engine, QStringLiteral("generateShop"),
+            throw StoreError(StoreError::Kind::Engine, QStringLiteral("generateRegisterShop"),
                              q.lastError().text());
         for (const QVariant& v : std::as_const(m_values))
             q.addBindValue(v);
         if (!q.exec())
-            throw StoreError(StoreError::Kind::Engine, QStringLiteral("generateShop"),
+            throw StoreError(StoreError::Kind::Engine, QStringLiteral("generateRegisterShop"),
                              q.lastError().text());
         m_values.clear();
     }
@@ -69,7 +69,7 @@ QString productName(int n) {
         .arg(n);
 }
 
-void generateShop(const QSqlDatabase& db, const ShopSize& size) {
+void generateRegisterShop(const QSqlDatabase& db, const RegisterShopSize& size) {
     QRandomGenerator random(30);
     Transaction tx(db, Transaction::Lock::WriteLockNow);
     {
@@ -102,5 +102,5 @@ void generateShop(const QSqlDatabase& db, const ShopSize& size) {
         }
     }
     tx.commit();
-    runSql(db, QStringLiteral("ANALYZE"), "generateShop");
+    runSql(db, QStringLiteral("ANALYZE"), "generateRegisterShop");
 }
