@@ -65,11 +65,15 @@ QList<TableDef> documentPair(const QString& header, const QString& lines) {
                       {QStringLiteral("CUST_CARD")},
                       {QStringLiteral("P_BILL")}},
                      {}},
-            TableDef{lines,
-                     documentLineFields(),
-                     {QStringLiteral("AUTO")},
-                     {{invNo}, {QStringLiteral("PRO_NO"), QStringLiteral("STK_POST")}},
-                     {}}};
+            TableDef{
+                lines,
+                documentLineFields(),
+                {QStringLiteral("AUTO")},
+                // The quantity rides in the index so that the open-movement sums of
+                // the stock on hand are read from the index alone.
+                {{invNo},
+                 {QStringLiteral("PRO_NO"), QStringLiteral("STK_POST"), QStringLiteral("PRO_QTY")}},
+                {}}};
 }
 
 QList<TableDef> documentTables() {

@@ -105,11 +105,12 @@ QList<TableDef> serviceTables() {
 
     t << TableDef{QStringLiteral("Service"), jobFields(), {servNo}, {{serNo1}}, {}};
     // Parts lines count against the stock on hand by product and posting code.
-    t << TableDef{QStringLiteral("Service1"),
-                  jobLineFields(true),
-                  {QStringLiteral("AUTO")},
-                  {{servNo}, {QStringLiteral("SPR_NO"), QStringLiteral("STK_POST")}},
-                  {}};
+    t << TableDef{
+        QStringLiteral("Service1"),
+        jobLineFields(true),
+        {QStringLiteral("AUTO")},
+        {{servNo}, {QStringLiteral("SPR_NO"), QStringLiteral("STK_POST"), QStringLiteral("QTY")}},
+        {}};
 
     t << TableDef{QStringLiteral("Maker"),
                   {text("MAK_NO", 10), text("MAK_NAME", 50), real("MAK_COM"), text("MAK_ADD1", 80),

@@ -170,13 +170,14 @@ TEST(Schema, LineTablesAreIndexedForDocumentsAndStock) {
         const TableDef* t = Schema::table(QString::fromLatin1(lines));
         ASSERT_TRUE(t) << lines;
         EXPECT_TRUE(t->indexes.contains(QStringList{QStringLiteral("INV_NO")})) << lines;
-        EXPECT_TRUE(
-            t->indexes.contains(QStringList{QStringLiteral("PRO_NO"), QStringLiteral("STK_POST")}))
+        EXPECT_TRUE(t->indexes.contains(QStringList{
+            QStringLiteral("PRO_NO"), QStringLiteral("STK_POST"), QStringLiteral("PRO_QTY")}))
             << lines;
     }
     EXPECT_TRUE(
         Schema::table(QStringLiteral("Service1"))
-            ->indexes.contains(QStringList{QStringLiteral("SPR_NO"), QStringLiteral("STK_POST")}));
+            ->indexes.contains(QStringList{QStringLiteral("SPR_NO"), QStringLiteral("STK_POST"),
+                                           QStringLiteral("QTY")}));
 }
 
 TEST(Schema, EveryNameWorksUnquotedInHandWrittenSql) {
