@@ -233,15 +233,20 @@ bool IsThaiDate(const QString& text) {
     return validParts(text).has_value();
 }
 
+std::optional<double> NumberTextValue(const QString& text) {
+    if (const auto money = Money::parse(text))
+        return money->toDouble();
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = c.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
 bool IsNumberText(const QString& text, Prompter& prompter) {
-    // What Money reads (with thousands commas) or a plain C-locale number ("1e3").
-    bool ok = Money::parse(text).has_value();
-    if (!ok) {
-        QLocale c = QLocale::c();
-        c.setNumberOptions(QLocale::RejectGroupSeparator);
-        const double v = c.toDouble(text.trimmed(), &ok);
-        ok = ok && std::isfinite(v);
-    }
+    const bool ok = NumberTextValue(text).has_value();
     if (!ok)
         prompter.information(QStringLiteral("ตัวเลข...ไม่ถูกต้อง "));
     return ok;

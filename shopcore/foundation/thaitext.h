@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Prompter;
 
@@ -44,6 +45,9 @@ QString ChristianDateText(const QDate& date);
 QDate ThaiDateToDate(const QString& text, Prompter& prompter);
 // True for a complete date text naming a real day (leap years: Christian year divisible by 4).
 bool IsThaiDate(const QString& text);
+// The value of a number text: what Money reads (thousands commas allowed) or a plain C-locale
+// number ("1e3"); nullopt when the text is not a number. The one rule of every number entry.
+std::optional<double> NumberTextValue(const QString& text);
 // True when the text is a number; otherwise shows "ตัวเลข...ไม่ถูกต้อง " and gives false.
 bool IsNumberText(const QString& text, Prompter& prompter);
 

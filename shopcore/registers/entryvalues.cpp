@@ -2,23 +2,9 @@
 
 #include "shopcore/foundation/money.h"
 #include "shopcore/foundation/sql.h"
-
-#include <QLocale>
-#include <cmath>
+#include "shopcore/foundation/thaitext.h"
 
 namespace EntryValues {
-
-std::optional<double> number(const QString& text) {
-    if (const auto money = Money::parse(text))
-        return money->toDouble();
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double v = c.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
 
 QString formatNumber(double value) {
     return QString::number(value, 'g', 15);
@@ -42,7 +28,7 @@ QString toText(const RegisterEntry& entry, const QVariant& stored) {
 QVariant toStored(const RegisterEntry& entry, const QString& text) {
     switch (entry.kind) {
     case EntryKind::Number:
-        if (const auto v = number(text))
+        if (const auto v = NumberTextValue(text))
             return *v;
         return QVariant(QMetaType::fromType<double>());
     case EntryKind::DateText:

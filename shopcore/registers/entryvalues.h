@@ -12,8 +12,6 @@ namespace EntryValues {
 QString toText(const RegisterEntry& entry, const QVariant& stored);
 // An empty entry stores null; a number entry a double.
 QVariant toStored(const RegisterEntry& entry, const QString& text);
-// The number of a text, read as IsNumberText accepts it; nullopt when it is not one.
-std::optional<double> number(const QString& text);
 QString formatNumber(double value);
 // A date entry with no digit typed is empty.
 bool isBlankDate(const QString& text);

@@ -1,7 +1,8 @@
 #include "numberfield.h"
 
+#include "shopcore/foundation/thaitext.h"
+
 #include <QLocale>
-#include <cmath>
 
 namespace NumberField {
 
@@ -9,11 +10,10 @@ std::optional<QVariant> parse(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return QVariant(QMetaType(QMetaType::Double));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v))
+    const auto v = NumberTextValue(t);
+    if (!v)
         return std::nullopt;
-    return QVariant(v);
+    return QVariant(*v);
 }
 
 QString refusal(const QString& text) {

@@ -60,6 +60,14 @@ TEST_F(PriceLevels, QuantitiesNeedNotRise) {
     EXPECT_EQ(PriceLevelStore::read(t.db()), QList<QVariant>({10.0, 5.0, 1.0, 1.0, 0.5}));
 }
 
+TEST_F(PriceLevels, QuantitiesAreReadAsEveryNumberEntryReadsThem) {
+    flow.edit();
+    type({QStringLiteral("1"), QStringLiteral("1,250.50"), QStringLiteral("1e3"),
+          QStringLiteral("0.25"), QStringLiteral(" 2.5 ")});
+    EXPECT_TRUE(flow.save());
+    EXPECT_EQ(PriceLevelStore::read(t.db()), QList<QVariant>({1.0, 1250.5, 1000.0, 0.25, 2.5}));
+}
+
 TEST_F(PriceLevels, LeavingAnEntryWithTextThatIsNoNumberIsRefused) {
     flow.type(2, QStringLiteral("six"));
     EXPECT_FALSE(flow.leave(2));
