@@ -1,5 +1,7 @@
 #include "documentrecords.h"
 
+#include "shopcore/foundation/sql.h"
+
 namespace {
 
 template <typename T> void putIf(QVariantMap& m, const char* field, const std::optional<T>& v) {
@@ -12,15 +14,6 @@ std::optional<QString> optText(const QVariantMap& row, const char* field) {
     if (v.isNull())
         return std::nullopt;
     return v.toString();
-}
-
-QString text(const QVariantMap& row, const char* field) {
-    const QVariant v = row.value(QString::fromLatin1(field));
-    return v.isNull() ? QString() : v.toString();
-}
-
-Money money(const QVariantMap& row, const char* field) {
-    return Money::fromDouble(row.value(QString::fromLatin1(field)).toDouble());
 }
 
 } // namespace
@@ -54,32 +47,32 @@ QVariantMap DocumentHeader::values() const {
 
 DocumentHeader DocumentHeader::fromRow(const QVariantMap& row) {
     DocumentHeader h;
-    h.invNo = text(row, "INV_NO");
-    h.invType = text(row, "INV_TYPE");
-    h.invDate = text(row, "INV_DATE");
+    h.invNo = textOf(row, "INV_NO");
+    h.invType = textOf(row, "INV_TYPE");
+    h.invDate = textOf(row, "INV_DATE");
     const QVariant time = row.value(QStringLiteral("INV_TIME"));
     if (!time.isNull())
         h.invTime = time.toTime();
-    h.custNo = text(row, "CUST_NO");
-    h.custName = text(row, "CUST_NAME");
+    h.custNo = textOf(row, "CUST_NO");
+    h.custName = textOf(row, "CUST_NAME");
     h.custCard = optText(row, "CUST_CARD");
     h.custBirth = optText(row, "CUST_BIRTH");
-    h.saleNo = text(row, "SALE_NO");
-    h.saleName = text(row, "SALE_NAME");
+    h.saleNo = textOf(row, "SALE_NO");
+    h.saleName = textOf(row, "SALE_NAME");
     h.refOrder = optText(row, "REF_ORDER");
     h.taxRate = row.value(QStringLiteral("TAX_RATE")).toDouble();
-    h.total = money(row, "TOTAL");
-    h.tax = money(row, "TAX");
-    h.sumTotal = money(row, "SUM_TOTAL");
-    h.dueDate = text(row, "DUE_DATE");
+    h.total = amountOf(row, "TOTAL");
+    h.tax = amountOf(row, "TAX");
+    h.sumTotal = amountOf(row, "SUM_TOTAL");
+    h.dueDate = textOf(row, "DUE_DATE");
     h.fgBill = row.value(QStringLiteral("FG_BILL")).toInt();
     h.fgOk = row.value(QStringLiteral("FG_OK")).toInt();
-    h.custCre = text(row, "CUST_CRE");
+    h.custCre = textOf(row, "CUST_CRE");
     const QVariant disc = row.value(QStringLiteral("CUST_DISC"));
     if (!disc.isNull())
         h.custDisc = disc.toDouble();
-    h.discount = money(row, "DISCOUNT");
-    h.pBill = text(row, "P_BILL");
+    h.discount = amountOf(row, "DISCOUNT");
+    h.pBill = textOf(row, "P_BILL");
     h.idCode1 = optText(row, "ID_CODE1");
     return h;
 }
@@ -111,9 +104,9 @@ DocumentLine DocumentLine::fromRow(const QVariantMap& row) {
     const QVariant id = row.value(QStringLiteral("AUTO"));
     if (!id.isNull())
         l.autoId = id.toLongLong();
-    l.invNo = text(row, "INV_NO");
-    l.proNo = text(row, "PRO_NO");
-    l.proName = text(row, "PRO_NAME");
+    l.invNo = textOf(row, "INV_NO");
+    l.proNo = textOf(row, "PRO_NO");
+    l.proName = textOf(row, "PRO_NAME");
     l.attrib = optText(row, "ATTRIB");
     l.attrib2 = optText(row, "ATTRIB2");
     l.proQty = row.value(QStringLiteral("PRO_QTY")).toDouble();
@@ -125,7 +118,7 @@ DocumentLine DocumentLine::fromRow(const QVariantMap& row) {
     l.warnDate = optText(row, "WARN_DATE");
     l.discount = row.value(QStringLiteral("DISCOUNT")).toDouble();
     l.vStatus = optText(row, "V_STATUS");
-    l.price = money(row, "PRICE");
+    l.price = amountOf(row, "PRICE");
     l.pBill = optText(row, "P_BILL");
     const QVariant stk = row.value(QStringLiteral("STK_POST"));
     if (!stk.isNull())

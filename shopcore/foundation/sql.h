@@ -1,5 +1,7 @@
 #pragma once
 
+#include "money.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariantMap>
@@ -20,4 +22,14 @@ QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantMap& b
 QVariantMap rowOf(const QSqlQuery& query);
 
 // Text of a field value: null becomes an empty text; fixed-width padding is kept as stored.
-inline QString textOf(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+inline QString textOf(const QVariant& v) {
+    return v.isNull() ? QString() : v.toString();
+}
+// The same for a field of a row read by rowOf.
+inline QString textOf(const QVariantMap& row, const char* field) {
+    return textOf(row.value(QString::fromLatin1(field)));
+}
+// An amount field of a row read by rowOf (null is zero), to the nearest ten-thousandth.
+inline Money amountOf(const QVariantMap& row, const char* field) {
+    return Money::fromDouble(row.value(QString::fromLatin1(field)).toDouble());
+}

@@ -30,14 +30,6 @@ std::optional<DocumentTables> tablesOf(int kind) {
     }
 }
 
-QString text(const QVariantMap& row, const char* field) {
-    return textOf(row.value(QString::fromLatin1(field)));
-}
-
-Money money(const QVariantMap& row, const char* field) {
-    return Money::fromDouble(row.value(QString::fromLatin1(field)).toDouble());
-}
-
 double real(const QVariantMap& row, const char* field) {
     return row.value(QString::fromLatin1(field)).toDouble();
 }
@@ -51,50 +43,50 @@ QString timeText(const QVariant& value) {
 
 PartyRecord partyOf(const QVariantMap& r) {
     PartyRecord p;
-    p.code = text(r, "CUST_NO");
-    p.name = text(r, "CUST_NAME");
-    p.address1 = text(r, "CUST_ADD1");
-    p.address2 = text(r, "CUST_ADD2");
-    p.province = text(r, "CUST_ADD4");
-    p.zip = text(r, "CUST_ZIP");
-    p.tel = text(r, "CUST_TEL");
-    p.fax = text(r, "CUST_FAX");
+    p.code = textOf(r, "CUST_NO");
+    p.name = textOf(r, "CUST_NAME");
+    p.address1 = textOf(r, "CUST_ADD1");
+    p.address2 = textOf(r, "CUST_ADD2");
+    p.province = textOf(r, "CUST_ADD4");
+    p.zip = textOf(r, "CUST_ZIP");
+    p.tel = textOf(r, "CUST_TEL");
+    p.fax = textOf(r, "CUST_FAX");
     return p;
 }
 
 PrintHeader headerOf(const QVariantMap& r) {
     PrintHeader h;
-    h.number = text(r, "INV_NO");
-    h.kind = text(r, "INV_TYPE");
-    h.date = text(r, "INV_DATE");
+    h.number = textOf(r, "INV_NO");
+    h.kind = textOf(r, "INV_TYPE");
+    h.date = textOf(r, "INV_DATE");
     h.time = timeText(r.value(QStringLiteral("INV_TIME")));
-    h.partyCode = text(r, "CUST_NO");
-    h.partyName = text(r, "CUST_NAME");
-    h.reference = text(r, "REF_ORDER");
-    h.creditTerm = text(r, "CUST_CRE");
-    h.dueDate = text(r, "DUE_DATE");
-    h.salesCode = text(r, "SALE_NO");
-    h.salesName = text(r, "SALE_NAME");
+    h.partyCode = textOf(r, "CUST_NO");
+    h.partyName = textOf(r, "CUST_NAME");
+    h.reference = textOf(r, "REF_ORDER");
+    h.creditTerm = textOf(r, "CUST_CRE");
+    h.dueDate = textOf(r, "DUE_DATE");
+    h.salesCode = textOf(r, "SALE_NO");
+    h.salesName = textOf(r, "SALE_NAME");
     h.taxRate = real(r, "TAX_RATE");
     h.partyDiscount = real(r, "CUST_DISC");
-    h.discount = money(r, "DISCOUNT");
-    h.total = money(r, "TOTAL");
-    h.tax = money(r, "TAX");
-    h.amountDue = money(r, "SUM_TOTAL");
+    h.discount = amountOf(r, "DISCOUNT");
+    h.total = amountOf(r, "TOTAL");
+    h.tax = amountOf(r, "TAX");
+    h.amountDue = amountOf(r, "SUM_TOTAL");
     return h;
 }
 
 PrintLine lineOf(const QVariantMap& r) {
     PrintLine l;
-    l.productCode = text(r, "PRO_NO");
-    l.productName = text(r, "PRO_NAME");
-    l.detail = text(r, "ATTRIB");
-    l.detail2 = text(r, "ATTRIB2");
+    l.productCode = textOf(r, "PRO_NO");
+    l.productName = textOf(r, "PRO_NAME");
+    l.detail = textOf(r, "ATTRIB");
+    l.detail2 = textOf(r, "ATTRIB2");
     l.quantity = real(r, "PRO_QTY");
-    l.unit = text(r, "PRO_UNIT");
-    l.unitPrice = money(r, "UNIT_PRICE");
+    l.unit = textOf(r, "PRO_UNIT");
+    l.unitPrice = amountOf(r, "UNIT_PRICE");
     l.discount = real(r, "DISCOUNT");
-    l.price = money(r, "PRICE");
+    l.price = amountOf(r, "PRICE");
     return l;
 }
 
@@ -141,20 +133,20 @@ ShopRecord PrintDocumentStore::shop() const {
     if (!q.next())
         return s;
     const QVariantMap r = rowOf(q);
-    s.name = text(r, "OF_NAME");
-    s.taxId = text(r, "OF_TAXID");
-    s.address1 = text(r, "OF_ADD1");
-    s.address2 = text(r, "OF_ADD2");
-    s.province = text(r, "OF_ADD4");
-    s.zip = text(r, "OF_ZIP");
-    s.tel = text(r, "OF_TEL");
-    s.fax = text(r, "OF_FAX");
-    s.email = text(r, "OF_EMAIL");
+    s.name = textOf(r, "OF_NAME");
+    s.taxId = textOf(r, "OF_TAXID");
+    s.address1 = textOf(r, "OF_ADD1");
+    s.address2 = textOf(r, "OF_ADD2");
+    s.province = textOf(r, "OF_ADD4");
+    s.zip = textOf(r, "OF_ZIP");
+    s.tel = textOf(r, "OF_TEL");
+    s.fax = textOf(r, "OF_FAX");
+    s.email = textOf(r, "OF_EMAIL");
     const QByteArray logo = r.value(QStringLiteral("OF_LOGO")).toByteArray();
     if (!logo.isEmpty())
         s.logo = QImage::fromData(logo);
-    s.paperSetting = text(r, "LINE1");
-    s.logoSetting = text(r, "LINE4");
+    s.paperSetting = textOf(r, "LINE1");
+    s.logoSetting = textOf(r, "LINE4");
     s.printTop = real(r, "PRN_TOP");
     s.printLeft = real(r, "PRN_LEFT");
     return s;
@@ -177,8 +169,8 @@ QList<ProductListRow> PrintDocumentStore::productList(ProductListOrder order) co
     QList<ProductListRow> out;
     while (q.next()) {
         const QVariantMap r = rowOf(q);
-        out << ProductListRow{text(r, "PRO_NO"), text(r, "PRO_NAME"), money(r, "PRO_BPRICE"),
-                              money(r, "PRO_SPRICE"), real(r, "PRO_TOTAL")};
+        out << ProductListRow{textOf(r, "PRO_NO"), textOf(r, "PRO_NAME"), amountOf(r, "PRO_BPRICE"),
+                              amountOf(r, "PRO_SPRICE"), real(r, "PRO_TOTAL")};
     }
     return out;
 }

@@ -6,10 +6,6 @@
 
 namespace {
 
-QString text(const QVariantMap& row, const char* field) {
-    return textOf(row.value(QString::fromLatin1(field)));
-}
-
 // A one-character setting read as a number, as the till has always done; what is not a
 // number counts as 0.
 int numberSetting(const QVariant& value) {
@@ -28,23 +24,23 @@ QList<PosProduct> productsOf(const QList<QVariantMap>& rows) {
 
 PosCustomer PosCustomer::fromRow(const QVariantMap& row) {
     PosCustomer c;
-    c.code = text(row, "CUST_NO");
-    c.name = text(row, "CUST_NAME");
-    c.address1 = text(row, "CUST_ADD1");
-    c.address2 = text(row, "CUST_ADD2");
-    c.province = text(row, "CUST_ADD4");
-    c.tel = text(row, "CUST_TEL");
-    c.fax = text(row, "CUST_FAX");
-    c.creditTerm = text(row, "CUST_CRE");
+    c.code = textOf(row, "CUST_NO");
+    c.name = textOf(row, "CUST_NAME");
+    c.address1 = textOf(row, "CUST_ADD1");
+    c.address2 = textOf(row, "CUST_ADD2");
+    c.province = textOf(row, "CUST_ADD4");
+    c.tel = textOf(row, "CUST_TEL");
+    c.fax = textOf(row, "CUST_FAX");
+    c.creditTerm = textOf(row, "CUST_CRE");
     return c;
 }
 
 PosProduct PosProduct::fromRow(const QVariantMap& row) {
     PosProduct p;
-    p.code = text(row, "PRO_NO");
-    p.name = text(row, "PRO_NAME");
-    p.unit = text(row, "PRO_UNIT");
-    p.vatFlag = text(row, "F_VAT");
+    p.code = textOf(row, "PRO_NO");
+    p.name = textOf(row, "PRO_NAME");
+    p.unit = textOf(row, "PRO_UNIT");
+    p.vatFlag = textOf(row, "F_VAT");
     p.prices = LevelPrices::of(row);
     p.cost = Money::fromDouble(row.value(QStringLiteral("PRO_BPRICE")).toDouble());
     p.storedBalance = row.value(QStringLiteral("PRO_TOTAL")).toDouble();
