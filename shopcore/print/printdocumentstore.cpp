@@ -91,7 +91,10 @@ PrintLine lineOf(const QVariantMap& r) {
     l.detail = text(r, "ATTRIB");
     l.detail2 = text(r, "ATTRIB2");
     l.quantity = real(r, "PRO_QTY");
+    // Till lines keep the unit name in P_BILL and leave PRO_UNIT empty.
     l.unit = text(r, "PRO_UNIT");
+    if (l.unit.trimmed().isEmpty())
+        l.unit = text(r, "P_BILL");
     l.unitPrice = money(r, "UNIT_PRICE");
     l.discount = real(r, "DISCOUNT");
     l.price = money(r, "PRICE");
