@@ -83,7 +83,10 @@ PrintLine lineOf(const QVariantMap& r) {
     l.detail = textOf(r, "ATTRIB");
     l.detail2 = textOf(r, "ATTRIB2");
     l.quantity = real(r, "PRO_QTY");
+    // Till lines keep the unit name in P_BILL and leave PRO_UNIT empty.
     l.unit = textOf(r, "PRO_UNIT");
+    if (l.unit.trimmed().isEmpty())
+        l.unit = textOf(r, "P_BILL");
     l.unitPrice = amountOf(r, "UNIT_PRICE");
     l.discount = real(r, "DISCOUNT");
     l.price = amountOf(r, "PRICE");

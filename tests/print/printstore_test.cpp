@@ -101,9 +101,27 @@ TEST(PrintDocumentStore, ReadsTheDocumentOfEachKindFromItsTables) {
         ASSERT_EQ(doc->lines.size(), 1) << c.number;
         EXPECT_EQ(doc->lines[0].productCode, QString::fromLatin1(c.line)) << c.number;
     }
+    EXPECT_EQ(sale->lines[0].unit, "ชิ้น");
     EXPECT_FALSE(store.load("SALE2000999")) << "a number that is not there";
     EXPECT_FALSE(store.load("SALE1000001")) << "the kind picks the table: no kind 1 sale";
     EXPECT_FALSE(store.load("TEMP12345")) << "no kind in the number";
+}
+
+TEST(PrintDocumentStore, TillLinesPrintTheUnitTheyKeepInTheBillingField) {
+    TestDatabase t;
+    addParty(t, "Customer", "C0001", "ลูกค้า");
+    addDocument(t, "Invoice", "Invoice1", "SALE1000001", "C0001", {});
+    Records::insert(t.db(), "Invoice1",
+                    {{"INV_NO", "SALE1000001"},
+                     {"PRO_NO", "A"},
+                     {"PRO_QTY", 1.0},
+                     {"P_BILL", "กล่อง"},
+                     {"PRICE", 10.0}},
+                    "test");
+    const auto doc = PrintDocumentStore(t.db()).load("SALE1000001");
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->lines.size(), 1);
+    EXPECT_EQ(doc->lines[0].unit, "กล่อง");
 }
 
 TEST(PrintDocumentStore, ShopRecordWithLogoAndSettings) {
